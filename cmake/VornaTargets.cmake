@@ -1,0 +1,42 @@
+# One static library per source folder, one test binary per test folder.
+
+# vorna_library(NAME <target> [QT <components>...] DEPS <targets>...)
+# Takes every .cpp/.h/.ui of the calling folder.
+function(vorna_library)
+  cmake_parse_arguments(ARG "" "NAME" "DEPS" ${ARGN})
+  file(GLOB _src CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.ui)
+  add_library(${ARG_NAME} STATIC ${_src})
+  target_include_directories(${ARG_NAME} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  target_link_libraries(${ARG_NAME} PUBLIC ${ARG_DEPS})
+  vorna_precompile(${ARG_NAME})
+endfunction()
+
+# Precompiled standard and Qt headers keep a clean build quick on two cores.
+function(vorna_precompile target)
+  get_target_property(_libs ${target} LINK_LIBRARIES)
+  set(_headers <string> <vector> <map> <memory> <optional> <functional> <QString> <QStringList>)
+  if(_libs MATCHES "Qt6::Widgets|vorna_(controls|dialogs|desktop|report|common|shell|registries|clients|documents|health|admin|menu_batch)")
+    list(APPEND _headers <QtWidgets>)
+  endif()
+  target_precompile_headers(${target} PRIVATE ${_headers})
+endfunction()
+
+# vorna_test(NAME <binary> DEPS <targets>...)
+# Takes every .cpp of the calling folder; runs under the offscreen platform.
+function(vorna_test)
+  cmake_parse_arguments(ARG "" "NAME" "DEPS" ${ARGN})
+  file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_executable(${ARG_NAME} ${_src})
+  target_link_libraries(${ARG_NAME} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock)
+  if(NOT _src MATCHES "main.cpp")
+    target_link_libraries(${ARG_NAME} PRIVATE GTest::gtest_main)
+  endif()
+  target_compile_definitions(${ARG_NAME} PRIVATE
+      VORNA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  vorna_precompile(${ARG_NAME})
+  add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME})
+  set_tests_properties(${ARG_NAME} PROPERTIES
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8" TIMEOUT 600)
+endfunction()

@@ -1,0 +1,41 @@
+#pragma once
+#include <QString>
+#include <stdexcept>
+
+namespace vorna {
+
+// A failure reported by the database engine or the language runtime, with the
+// number the windows' handlers test and show (3022, 3260, 13, ...).
+class EngineError : public std::runtime_error {
+public:
+    EngineError(int number, const QString& text);
+    int number() const { return number_; }
+    const QString& text() const { return text_; }
+
+private:
+    int number_;
+    QString text_;
+};
+
+// Error numbers used by the program's handlers.
+namespace err {
+inline constexpr int InvalidProcedureCall = 5;
+inline constexpr int Overflow = 6;
+inline constexpr int OutOfMemory = 7;
+inline constexpr int TypeMismatch = 13;
+inline constexpr int InvalidUseOfNull = 94;
+inline constexpr int DeviceIo = 57;
+inline constexpr int Reserved = 3000;
+inline constexpr int UpdateWithoutAddNew = 3020;
+inline constexpr int NoCurrentRecord = 3021;
+inline constexpr int DuplicateKey = 3022;
+inline constexpr int FileNotFound = 3024;
+inline constexpr int ItemNotFound = 3265;
+inline constexpr int RecordDeleted = 3167;
+inline constexpr int FieldTooSmall = 3163;
+inline constexpr int SyntaxError = 3075;
+inline constexpr int TableNotFound = 3078;
+inline constexpr int RecordLocked = 3260;
+}  // namespace err
+
+}  // namespace vorna
