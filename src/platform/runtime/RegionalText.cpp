@@ -4,7 +4,7 @@
 
 #include <QRegularExpression>
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 
 namespace vorna::regional {
 
@@ -51,12 +51,19 @@ std::optional<double> parseNumber(const QString& input) {
         return false;
     };
     takeSign();
-    if (s.startsWith(QStringLiteral("R$"))) {
-        s = s.mid(2).trimmed();
-        takeSign();
-    } else if (s.endsWith(QStringLiteral("R$"))) {
-        s.chop(2);
-        s = s.trimmed();
+    // The regional currency symbol, and the plain "$" that the amount boxes'
+    // display format writes, so a shown amount reads back as its number.
+    for (const QString& symbol : {QStringLiteral("R$"), QStringLiteral("$")}) {
+        if (s.startsWith(symbol)) {
+            s = s.mid(symbol.size()).trimmed();
+            takeSign();
+            break;
+        }
+        if (s.endsWith(symbol)) {
+            s.chop(symbol.size());
+            s = s.trimmed();
+            break;
+        }
     }
     if (s.endsWith(u'-') && !negative) {   // trailing minus, as the settings allow
         negative = true;
@@ -104,10 +111,9 @@ std::optional<double> parseNumber(const QString& input) {
         if (!expDigits) return std::nullopt;
     }
     if (i != s.size()) return std::nullopt;
-    char* end = nullptr;
-    double v = std::strtod(ascii.constData(), &end);
-    if (end != ascii.constData() + ascii.size() || !std::isfinite(v)) return std::nullopt;
-    return negative ? -v : v;
+    const std::optional<double> v = readAscii(ascii);
+    if (!v || !std::isfinite(*v)) return std::nullopt;
+    return negative ? -*v : *v;
 }
 
 std::optional<double> parseDate(const QString& input) {
@@ -143,9 +149,7 @@ std::optional<double> parseDate(const QString& input) {
 
 QString generalNumber(double v) {
     if (v == 0) return QStringLiteral("0");
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15G", v);
-    QString s = QString::fromLatin1(buf);
+    QString s = QString::fromLatin1(asciiGeneral(v, 15)).toUpper();
     s.replace(u'.', DecimalSeparator);
     return s;
 }
@@ -193,6 +197,28 @@ QDateTime dateTimeFromSerial(double serial) {
 bool serialInRange(double serial) {
     // 01/01/0100 and 31/12/9999 23:59:59
     return serial >= -657434.0 - 0.999995 && serial < 2958466.0;
+}
+
+QByteArray asciiScientific(double v, int decimals) {
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, decimals);
+    return QByteArray(buf, r.ptr - buf);
+}
+
+QByteArray asciiGeneral(double v, int significant) {
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, significant);
+    return QByteArray(buf, r.ptr - buf);
+}
+
+std::optional<double> readAscii(const QByteArray& text) {
+    const char* begin = text.constData();
+    const char* end = begin + text.size();
+    if (begin != end && *begin == '+') ++begin;
+    double v = 0;
+    const auto r = std::from_chars(begin, end, v, std::chars_format::general);
+    if (r.ec != std::errc() || r.ptr != end) return std::nullopt;
+    return v;
 }
 
 double roundHalfEven(double v) {

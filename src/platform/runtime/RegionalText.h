@@ -16,7 +16,7 @@ QString errorText(int number);
 [[noreturn]] void raise(int number);
 
 // A number as CDbl reads it: blanks around, sign, thousands points, decimal
-// comma, exponent, "R$" and parentheses for a negative amount.
+// comma, exponent, "R$" or "$", and parentheses for a negative amount.
 std::optional<double> parseNumber(const QString& text);
 
 // A date as CDate reads it: "dd/mm/yyyy" (also "-" or "." between the parts,
@@ -35,6 +35,13 @@ QDate dateFromSerial(double serial);
 QTime timeFromSerial(double serial);
 QDateTime dateTimeFromSerial(double serial);
 bool serialInRange(double serial);   // 01/01/100 .. 31/12/9999
+
+// Locale-independent text of a double ("%.*e" / "%.*G" with a point) and its
+// reading back: the C library's printf and strtod follow the process locale,
+// which a Qt application sets from the environment.
+QByteArray asciiScientific(double v, int decimals);
+QByteArray asciiGeneral(double v, int significant);
+std::optional<double> readAscii(const QByteArray& text);
 
 // Round half to even, as CLng, CInt and CCur round.
 double roundHalfEven(double v);
