@@ -2,6 +2,7 @@
 #include <QString>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace vorna::dlg {
@@ -39,9 +40,17 @@ void setDialogService(DialogService* service);
 
 QString applicationTitle();
 
+// The printer the user chose last in the printer-selection dialog (the desktop's
+// default printer until then); prints go to it.
+QPrinter& selectedPrinter();
+
 // Shorthands used by the windows.
 Answer MsgBox(const QString& text, Buttons buttons = Buttons::Ok, const QString& title = {},
               Icon icon = Icon::None);
 void Beep();
+
+// Sends the runtime's beep (the key filters' refusal sound) through the installed
+// service, so there is one beep for the whole program and tests count it.
+void routeRuntimeBeep();
 
 }  // namespace vorna::dlg

@@ -1,0 +1,303 @@
+// The dynaset engine against the same work written by hand with SQLite's C API,
+// over a generated table of 100,000 clients. Prints each ratio (ours / by hand).
+#include "platform/database/Database.h"
+#include "platform/database/Recordset.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+using vorna::Variant;
+using vorna::db::Database;
+using vorna::db::Recordset;
+
+namespace {
+
+constexpr int Rows = 100000;
+
+struct Fixture {
+    QTemporaryDir dir;
+    QString path;
+    Database db;
+    sqlite3* raw = nullptr;
+
+    Fixture() {
+        path = dir.filePath("CLIENTES.MDB");
+        sqlite3* h = nullptr;
+        sqlite3_open(path.toUtf8().constData(), &h);
+        sqlite3_exec(h,
+                     "CREATE TABLE CLIENTES (CODIGO INTEGER PRIMARY KEY AUTOINCREMENT, NOME TEXT(50),"
+                     " CIDADE TEXT(30), FONE TEXT(20), ENDERECO TEXT(60), CEP TEXT(9), NASC DATETIME,"
+                     " VALOR DOUBLE, ATIVO YESNO);"
+                     "BEGIN;",
+                     nullptr, nullptr, nullptr);
+        const char* first[] = {"JOÃO", "MARIA", "JOSÉ", "ANA", "ANTÔNIO", "FRANCISCA", "CARLOS", "PAULA"};
+        const char* last[] = {"SOUZA", "OLIVEIRA", "SANTOS", "PEREIRA", "LIMA", "COSTA", "RODRIGUES",
+                              "ALMEIDA", "NASCIMENTO", "ARAÚJO", "CARVALHO", "GOMES", "MARTINS",
+                              "ROCHA", "RIBEIRO", "ALVES", "MONTEIRO", "MENDES", "BARROS", "FREITAS"};
+        const char* cities[] = {"SÃO PAULO", "RIO DE JANEIRO", "BELO HORIZONTE", "CURITIBA", "RECIFE"};
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(h,
+                           "INSERT INTO CLIENTES (NOME, CIDADE, FONE, ENDERECO, CEP, NASC, VALOR, ATIVO)"
+                           " VALUES (?,?,?,?,?,?,?,?)",
+                           -1, &s, nullptr);
+        for (int i = 0; i < Rows; ++i) {
+            // One client in 25 is a SILVA.
+            const std::string name = std::string(first[i % 8]) + " " + last[(i / 8) % 20] +
+                                     (i % 25 == 7 ? " DA SILVA" : "") + " " + std::to_string(i);
+            const std::string phone = "(11) 9" + std::to_string(10000000 + i);
+            const std::string street = "RUA " + std::to_string(i % 997) + ", " + std::to_string(i % 300);
+            sqlite3_bind_text(s, 1, name.c_str(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_text(s, 2, cities[i % 5], -1, SQLITE_STATIC);
+            sqlite3_bind_text(s, 3, phone.c_str(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_text(s, 4, street.c_str(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_text(s, 5, "01310-100", -1, SQLITE_STATIC);
+            sqlite3_bind_text(s, 6, "1980-05-17 00:00:00", -1, SQLITE_STATIC);
+            sqlite3_bind_double(s, 7, i * 1.25);
+            sqlite3_bind_int(s, 8, i % 2);
+            sqlite3_step(s);
+            sqlite3_reset(s);
+        }
+        sqlite3_finalize(s);
+        sqlite3_exec(h, "COMMIT;", nullptr, nullptr, nullptr);
+        sqlite3_close(h);
+
+        db = Database::open(path);
+        sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+        sqlite3_busy_timeout(raw, 1000);
+    }
+    ~Fixture() { sqlite3_close(raw); }
+};
+
+Fixture& fixture() {
+    static Fixture f;
+    return f;
+}
+
+// A statement prepared once and reset after each use: the best a hand-written
+// version does.
+struct Raw {
+    sqlite3_stmt* s = nullptr;
+    explicit Raw(const char* sql) { sqlite3_prepare_v2(fixture().raw, sql, -1, &s, nullptr); }
+    ~Raw() { sqlite3_finalize(s); }
+};
+
+QString text(sqlite3_stmt* s, int c) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, c)), sqlite3_column_bytes(s, c));
+}
+
+// ---- opening a dynaset -------------------------------------------------------
+
+void open_ours(benchmark::State& state) {
+    Database& db = fixture().db;
+    for (auto _ : state) {
+        Recordset rs = db.openRecordset("CLIENTES");
+        benchmark::DoNotOptimize(rs.field("NOME"));
+    }
+}
+
+void open_raw(benchmark::State& state) {
+    Raw q("SELECT * FROM CLIENTES ORDER BY CODIGO");
+    for (auto _ : state) {
+        sqlite3_step(q.s);
+        benchmark::DoNotOptimize(text(q.s, 1));
+        sqlite3_reset(q.s);
+    }
+}
+
+// ---- FindFirst by key ----------------------------------------------------------
+
+void findKey_ours(benchmark::State& state) {
+    Recordset rs = fixture().db.openRecordset("CLIENTES");
+    int key = 1;
+    for (auto _ : state) {
+        key = (key * 7919) % Rows + 1;
+        rs.FindFirst(QStringLiteral("CODIGO = ") + QString::number(key));
+        benchmark::DoNotOptimize(rs.field("NOME"));
+    }
+}
+
+void findKey_raw(benchmark::State& state) {
+    Raw q("SELECT * FROM CLIENTES WHERE CODIGO = ?");
+    int key = 1;
+    for (auto _ : state) {
+        key = (key * 7919) % Rows + 1;
+        sqlite3_bind_int(q.s, 1, key);
+        sqlite3_step(q.s);
+        benchmark::DoNotOptimize(text(q.s, 1));
+        sqlite3_reset(q.s);
+    }
+}
+
+// ---- NOME LIKE '*SILVA*': FindFirst, then FindNext to the end ----------------------
+
+void findLike_ours(benchmark::State& state) {
+    Recordset rs = fixture().db.openRecordset("CLIENTES");
+    const QString criteria = QStringLiteral("NOME LIKE '*SILVA*'");
+    long found = 0;
+    for (auto _ : state) {
+        found = 0;
+        rs.FindFirst(criteria);
+        while (!rs.NoMatch()) {
+            ++found;
+            benchmark::DoNotOptimize(rs.field("NOME"));
+            rs.FindNext(criteria);
+        }
+    }
+    state.counters["found"] = double(found);
+}
+
+void findLike_raw(benchmark::State& state) {
+    Raw q("SELECT * FROM CLIENTES WHERE NOME LIKE '%SILVA%' ORDER BY CODIGO");
+    long found = 0;
+    for (auto _ : state) {
+        found = 0;
+        while (sqlite3_step(q.s) == SQLITE_ROW) {
+            ++found;
+            benchmark::DoNotOptimize(text(q.s, 1));
+        }
+        sqlite3_reset(q.s);
+    }
+    state.counters["found"] = double(found);
+}
+
+// ---- a MoveNext scan reading three fields --------------------------------------------
+
+void scan_ours(benchmark::State& state) {
+    Recordset rs = fixture().db.openRecordset("CLIENTES");
+    for (auto _ : state) {
+        rs.MoveFirst();
+        while (!rs.EOF()) {
+            benchmark::DoNotOptimize(rs.field("NOME"));
+            benchmark::DoNotOptimize(rs.field("CIDADE"));
+            benchmark::DoNotOptimize(rs.field("FONE"));
+            rs.MoveNext();
+        }
+    }
+}
+
+void scan_raw(benchmark::State& state) {
+    Raw q("SELECT NOME, CIDADE, FONE FROM CLIENTES ORDER BY CODIGO");
+    for (auto _ : state) {
+        while (sqlite3_step(q.s) == SQLITE_ROW) {
+            benchmark::DoNotOptimize(Variant(text(q.s, 0)));
+            benchmark::DoNotOptimize(Variant(text(q.s, 1)));
+            benchmark::DoNotOptimize(Variant(text(q.s, 2)));
+        }
+        sqlite3_reset(q.s);
+    }
+}
+
+// ---- 1,000 AddNew/Update, each its own transaction ----------------------------------
+// Durable commits wait for the disk, which varies from one run to the next; the
+// same work without waiting for the disk shows what the engine itself adds.
+
+struct Synchronous {
+    explicit Synchronous(bool durable) {
+        const char* sql = durable ? "PRAGMA synchronous = FULL" : "PRAGMA synchronous = OFF";
+        sqlite3_exec(fixture().db.handle(), sql, nullptr, nullptr, nullptr);
+        sqlite3_exec(fixture().raw, sql, nullptr, nullptr, nullptr);
+    }
+    ~Synchronous() {
+        sqlite3_exec(fixture().db.handle(), "PRAGMA synchronous = FULL", nullptr, nullptr, nullptr);
+        sqlite3_exec(fixture().raw, "PRAGMA synchronous = FULL", nullptr, nullptr, nullptr);
+    }
+};
+
+void addOurs(benchmark::State& state, bool durable) {
+    Synchronous sync(durable);
+    Recordset rs = fixture().db.openRecordset("CLIENTES");
+    for (auto _ : state) {
+        for (int i = 0; i < 1000; ++i) {
+            rs.AddNew();
+            rs["NOME"] = Variant("CLIENTE NOVO");
+            rs["CIDADE"] = Variant("SÃO PAULO");
+            rs["FONE"] = Variant("(11) 5555-0000");
+            rs.Update();
+        }
+    }
+}
+
+void addRaw(benchmark::State& state, bool durable) {
+    Synchronous sync(durable);
+    Raw begin("BEGIN IMMEDIATE"), commit("COMMIT");
+    Raw q("INSERT INTO CLIENTES (NOME, CIDADE, FONE) VALUES (?, ?, ?)");
+    for (auto _ : state) {
+        for (int i = 0; i < 1000; ++i) {
+            sqlite3_step(begin.s);
+            sqlite3_reset(begin.s);
+            sqlite3_bind_text(q.s, 1, "CLIENTE NOVO", -1, SQLITE_STATIC);
+            sqlite3_bind_text(q.s, 2, "SÃO PAULO", -1, SQLITE_STATIC);
+            sqlite3_bind_text(q.s, 3, "(11) 5555-0000", -1, SQLITE_STATIC);
+            sqlite3_step(q.s);
+            sqlite3_reset(q.s);
+            sqlite3_step(commit.s);
+            sqlite3_reset(commit.s);
+        }
+    }
+}
+
+void add_ours(benchmark::State& state) { addOurs(state, true); }
+void add_raw(benchmark::State& state) { addRaw(state, true); }
+void addNoSync_ours(benchmark::State& state) { addOurs(state, false); }
+void addNoSync_raw(benchmark::State& state) { addRaw(state, false); }
+
+// Keeps each benchmark's median time so the ratios can be printed at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& r : runs)
+            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
+                times_[r.run_name.function_name] = r.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    void printRatios() const {
+        struct { const char* work; const char* goal; } pairs[] = {
+            {"open", "-"},      {"findKey", "1.5"}, {"findLike", "3"},
+            {"scan", "3"},      {"add", "1.5"},     {"addNoSync", "-"}};
+        std::printf("\nmedians          ours        by hand    ratio   goal\n");
+        for (const auto& p : pairs) {
+            const auto ours = times_.find(std::string(p.work) + "_ours");
+            const auto raw = times_.find(std::string(p.work) + "_raw");
+            if (ours == times_.end() || raw == times_.end() || raw->second <= 0) continue;
+            std::printf("%-10s %12.1f %14.1f %8.2f %6s\n", p.work, ours->second, raw->second,
+                        ours->second / raw->second, p.goal);
+        }
+        std::printf("(open and findKey in microseconds per call, the others in milliseconds per run;\n"
+                    " findLike: FindFirst and FindNext through all matches; add: 1,000 AddNew/Update)\n");
+    }
+
+private:
+    std::map<std::string, double> times_;
+};
+
+}  // namespace
+
+BENCHMARK(open_ours)->Unit(benchmark::kMicrosecond)->Repetitions(3);
+BENCHMARK(open_raw)->Unit(benchmark::kMicrosecond)->Repetitions(3);
+BENCHMARK(findKey_ours)->Unit(benchmark::kMicrosecond)->Repetitions(3);
+BENCHMARK(findKey_raw)->Unit(benchmark::kMicrosecond)->Repetitions(3);
+BENCHMARK(findLike_ours)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(findLike_raw)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(scan_ours)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(scan_raw)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(add_ours)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+BENCHMARK(add_raw)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+BENCHMARK(addNoSync_ours)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
+BENCHMARK(addNoSync_raw)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    fixture();
+    benchmark::AddCustomContext("rows", std::to_string(Rows));
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.printRatios();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,38 @@
+#include "common/ProgramState.h"
+
+#include <stdexcept>
+
+namespace vorna {
+
+int rightIndex(QStringView field)
+{
+    for (int i = 0; i < RightCount; ++i)
+        if (field.compare(QLatin1String(RightFields[size_t(i)]), Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+Variant& ProgramState::right(QStringView field)
+{
+    const int i = rightIndex(field);
+    if (i < 0)
+        throw std::invalid_argument("no right named " + field.toString().toStdString());
+    return UserRights[size_t(i)];
+}
+
+const Variant& ProgramState::right(QStringView field) const
+{
+    return const_cast<ProgramState*>(this)->right(field);
+}
+
+bool ProgramState::hasRight(Right r) const { return right(r) == Variant("S"); }
+
+void ProgramState::reset() { *this = ProgramState(); }
+
+ProgramState& state()
+{
+    static ProgramState s;
+    return s;
+}
+
+}  // namespace vorna

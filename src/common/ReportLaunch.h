@@ -1,0 +1,31 @@
+#pragma once
+#include "platform/report/ReportControl.h"
+
+#include <QString>
+
+namespace vorna::ui {
+class Window;
+}
+
+// How windows launch reports. A launch sets properties on a report control and
+// runs it with action 1:
+//
+//   auto& rpt = *ui->CrystalReport1;
+//   rpt.setReportFileName(appFolder() + "\\FICCIA.RPT");
+//   rpt.setSelectionFormula("{CIAS.CODIGO} = " + ui->Text1->text());
+//   rpt.setAction(1);
+//
+// A window may borrow another window's control instead of its own; a failed
+// run shows one box and leaves the launching window as it was.
+namespace vorna {
+
+// Another window's report control (CrystalReport1 unless named otherwise).
+// Reaching it loads that window, hidden, when it is not loaded.
+report::ReportControl& borrowReportControl(ui::Window& owner, const char* controlName = "CrystalReport1");
+
+// The box of a failed run: "ATENÇÃO", OK, naming the report and what failed.
+// Start-up installs it once for every control.
+void installReportFailureBox();
+QString reportFailureText(const report::ReportFailure& failure);
+
+}  // namespace vorna

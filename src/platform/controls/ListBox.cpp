@@ -1,0 +1,88 @@
+#include "platform/controls/ListBox.h"
+
+#include "platform/controls/ListOrder.h"
+#include "platform/runtime/EngineError.h"
+
+namespace vorna::ui {
+
+ListBox::ListBox(QWidget* parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::currentRowChanged, this, [this] {
+        if (quiet_ == 0)
+            emit Click();
+    });
+    // A click on the item already chosen changes no row but is still a pick.
+    connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (row(item) == rowAtPress_ && rowAtPress_ == currentRow() && quiet_ == 0)
+            emit Click();
+        rowAtPress_ = -2;
+    });
+    connect(this, &QListWidget::itemDoubleClicked, this, [this] { emit DblClick(); });
+}
+
+int ListBox::AddItem(const QString& item, int index)
+{
+    int position = count();
+    if (sorted_)
+        position = sortedInsertPosition(count(), [this](int i) { return this->item(i)->text(); }, item);
+    else if (index >= 0 && index <= count())
+        position = index;
+    else if (index > count())
+        throw EngineError(5, QStringLiteral("Invalid procedure call or argument"));
+    ++quiet_;
+    insertItem(position, item);
+    --quiet_;
+    return position;
+}
+
+void ListBox::RemoveItem(int index)
+{
+    if (index < 0 || index >= count())
+        throw EngineError(5, QStringLiteral("Invalid procedure call or argument"));
+    ++quiet_;
+    delete takeItem(index);
+    --quiet_;
+}
+
+void ListBox::Clear()
+{
+    ++quiet_;
+    clear();
+    --quiet_;
+}
+
+QString ListBox::List(int index) const { return index >= 0 && index < count() ? item(index)->text() : QString(); }
+
+void ListBox::setListIndex(int index)
+{
+    if (index < -1 || index >= count())
+        throw EngineError(380, QStringLiteral("Invalid property value"));
+    setCurrentRow(index);
+}
+
+// A list view makes its first item current when it takes the focus with none
+// chosen; a list box only shows where it is, without choosing.
+void ListBox::focusInEvent(QFocusEvent* event)
+{
+    const int before = currentRow();
+    ++quiet_;
+    QListWidget::focusInEvent(event);
+    if (before < 0 && currentRow() >= 0)
+        setCurrentRow(-1);
+    --quiet_;
+}
+
+void ListBox::mousePressEvent(QMouseEvent* event)
+{
+    rowAtPress_ = currentRow();
+    QListWidget::mousePressEvent(event);
+}
+
+QString ListBox::Text() const
+{
+    const int row = currentRow();
+    return row >= 0 ? item(row)->text() : QString();
+}
+
+}  // namespace vorna::ui

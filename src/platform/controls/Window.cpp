@@ -1,0 +1,141 @@
+#include "platform/controls/Window.h"
+
+#include "platform/controls/ControlEvents.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QPointer>
+#include <QTimer>
+#include <map>
+
+namespace vorna::ui {
+
+Window::Window(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    // Unloading a window never ends the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+Window::~Window()
+{
+    // The reference must not hand out a destroyed window.
+    detail::forgetWindow(this);
+}
+
+void Window::setFixedWithoutCloseBox()
+{
+    fixedWithoutCloseBox_ = true;
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+}
+
+Window::State Window::state() const
+{
+    if (!loaded_)
+        return State::NotLoaded;
+    return isVisible() ? State::Shown : State::LoadedHidden;
+}
+
+void Window::Load()
+{
+    if (loaded_ || loading_)
+        return;
+    loading_ = true;
+    buildControls();
+    if (fixedWithoutCloseBox_)
+        setFixedSize(size());
+    loaded_ = true;
+    loading_ = false;
+    runGuarded([this] { Form_Load(); });
+}
+
+void Window::Show()
+{
+    Load();
+    if (!loaded_)
+        return;  // the load step unloaded the window again
+    show();
+    raise();
+    activateWindow();
+}
+
+void Window::Hide() { hide(); }
+
+void Window::Enable(bool enabled) { setEnabled(enabled); }
+
+void Window::Unload()
+{
+    if (!loaded_ || unloading_)
+        return;
+    unloading_ = true;
+    runGuarded([this] { Form_Unload(); });
+    // No control's LostFocus runs for a window that goes away.
+    for (ControlEvents* events : findChildren<ControlEvents*>())
+        events->retire();
+    hide();
+    discardControls();
+    loaded_ = false;
+    unloading_ = false;
+}
+
+// The controls may be in the middle of their own event (the "Sair" button that
+// unloads its window), so they leave the window now and are destroyed once the
+// program is back in its event loop.
+void Window::discardControls()
+{
+    auto* discarded = new QWidget;
+    const QObjectList children = this->children();
+    for (QObject* child : children) {
+        if (auto* widget = qobject_cast<QWidget*>(child))
+            widget->setParent(discarded);
+        else
+            child->setParent(discarded);
+    }
+    delete layout();
+    forgetControls();
+    discarded->deleteLater();
+}
+
+void Window::closeEvent(QCloseEvent* event)
+{
+    if (fixedWithoutCloseBox_ && event->spontaneous()) {
+        event->ignore();  // no close box: the window's own buttons close it
+        return;
+    }
+    Unload();
+    event->accept();
+}
+
+namespace detail {
+
+namespace {
+std::map<std::type_index, Window*>& references()
+{
+    static std::map<std::type_index, Window*> windows;
+    return windows;
+}
+}  // namespace
+
+Window*& windowSlot(std::type_index type) { return references()[type]; }
+
+void forgetWindow(const Window* window)
+{
+    for (auto& [type, instance] : references()) {
+        if (instance == window)
+            instance = nullptr;
+    }
+}
+
+}  // namespace detail
+
+void destroyAllWindows()
+{
+    std::vector<Window*> windows;
+    for (const auto& [type, instance] : detail::references()) {
+        if (instance)
+            windows.push_back(instance);
+    }
+    for (Window* window : windows)
+        delete window;  // each clears its own reference
+}
+
+}  // namespace vorna::ui

@@ -1,0 +1,223 @@
+#include "platform/database/Connection.h"
+
+#include <QRegularExpression>
+
+namespace vorna::db {
+
+namespace {
+
+QString standardText(int number) {
+    switch (number) {
+    case err::UpdateWithoutAddNew: return QStringLiteral("Update ou CancelUpdate sem AddNew ou Edit.");
+    case err::NoCurrentRecord: return QStringLiteral("Nenhum registro atual.");
+    case err::DuplicateKey:
+        return QStringLiteral("A alteração não foi feita porque criaria valores duplicados "
+                              "em um índice ou chave primária.");
+    case err::FileNotFound: return QStringLiteral("Arquivo de banco de dados não encontrado.");
+    case err::SyntaxError: return QStringLiteral("Erro de sintaxe na expressão de critério.");
+    case err::TableNotFound: return QStringLiteral("Tabela não encontrada.");
+    case err::FieldTooSmall:
+        return QStringLiteral("O campo é pequeno demais para aceitar a quantidade de dados informada.");
+    case err::RecordDeleted: return QStringLiteral("Registro excluído.");
+    case err::RecordLocked:
+        return QStringLiteral("Não foi possível gravar; registro bloqueado por outro usuário.");
+    case err::ItemNotFound: return QStringLiteral("Item não encontrado nesta coleção.");
+    case err2::DiskFull: return QStringLiteral("Não há espaço suficiente no disco.");
+    case err2::ReadOnly: return QStringLiteral("O banco de dados é somente leitura.");
+    case err2::DiskError: return QStringLiteral("Erro de disco ou de rede.");
+    case err2::NotADatabase:
+        return QStringLiteral("Não foi possível abrir o banco de dados: formato não reconhecido "
+                              "ou arquivo danificado.");
+    case err2::UnknownName: return QStringLiteral("Nome de campo não reconhecido no critério.");
+    case err2::NullNotAllowed: return QStringLiteral("O campo não pode conter um valor nulo.");
+    case err2::RuleViolated: return QStringLiteral("O valor viola uma regra de validação do campo.");
+    case err2::CriteriaTypeMismatch:
+        return QStringLiteral("Tipo de dados incompatível na expressão de critério.");
+    default: return QStringLiteral("Erro reservado.");
+    }
+}
+
+QByteArray quoteName(const QString& name) {
+    QByteArray q = name.toUtf8();
+    q.replace('"', "\"\"");
+    return '"' + q + '"';
+}
+
+FieldInfo describeField(const QString& name, const QString& declared, bool notNull, bool soleIntegerKey) {
+    FieldInfo f;
+    f.name = name;
+    f.quoted = quoteName(name);
+    f.notNull = notNull;
+    const QString t = declared.trimmed().toUpper();
+    static const QRegularExpression sized(QStringLiteral(R"(^(TEXT|VARCHAR|CHAR)\s*\(\s*(\d+)\s*\)$)"));
+    if (auto m = sized.match(t); m.hasMatch()) {
+        f.type = FieldType::Text;
+        f.size = m.captured(2).toInt();
+    } else if (t == u"TEXT" || t == u"MEMO" || t == u"LONGTEXT") {
+        f.type = FieldType::Memo;
+    } else if (t == u"INTEGER" && soleIntegerKey) {
+        f.type = FieldType::Long;
+        f.rowidKey = true;
+    } else if (t == u"INTEGER" || t == u"SHORT" || t == u"SMALLINT") {
+        f.type = FieldType::Integer;
+    } else if (t == u"LONG" || t == u"COUNTER" || t == u"INT" || t == u"AUTOINCREMENT") {
+        f.type = FieldType::Long;
+    } else if (t == u"DOUBLE" || t == u"REAL" || t == u"FLOAT") {
+        f.type = FieldType::Double;
+    } else if (t == u"CURRENCY" || t == u"MONEY") {
+        f.type = FieldType::Currency;
+    } else if (t == u"DATETIME" || t == u"DATE") {
+        f.type = FieldType::DateTime;
+    } else if (t == u"YESNO" || t == u"BIT" || t == u"BOOLEAN") {
+        f.type = FieldType::YesNo;
+    } else {
+        f.type = FieldType::Other;
+    }
+    return f;
+}
+
+}  // namespace
+
+void raise(int number, const QString& detail) {
+    QString text = standardText(number);
+    if (!detail.isEmpty()) text += u' ' + detail;
+    throw EngineError(number, text);
+}
+
+void raiseSqlite(sqlite3* db, int rc) {
+    const QString detail = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
+    switch (rc) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+    case SQLITE_BUSY_SNAPSHOT:
+    case SQLITE_BUSY_RECOVERY:
+    case SQLITE_LOCKED_SHAREDCACHE:
+        raise(err::RecordLocked);
+    case SQLITE_CONSTRAINT_PRIMARYKEY:
+    case SQLITE_CONSTRAINT_UNIQUE:
+    case SQLITE_CONSTRAINT_ROWID:
+        raise(err::DuplicateKey, detail);
+    case SQLITE_CONSTRAINT_NOTNULL:
+        raise(err2::NullNotAllowed, detail);
+    case SQLITE_FULL:
+        raise(err2::DiskFull);
+    case SQLITE_READONLY:
+        raise(err2::ReadOnly);
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+        raise(err2::NotADatabase, detail);
+    case SQLITE_CANTOPEN:
+        raise(err::FileNotFound, detail);
+    case SQLITE_MISMATCH:
+        raise(err::TypeMismatch, detail);
+    default:
+        break;
+    }
+    switch (rc & 0xFF) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: raise(err::RecordLocked);
+    case SQLITE_CONSTRAINT: raise(err2::RuleViolated, detail);
+    case SQLITE_IOERR: raise(err2::DiskError, detail);
+    case SQLITE_READONLY: raise(err2::ReadOnly);
+    case SQLITE_CORRUPT: raise(err2::NotADatabase, detail);
+    default: raise(err::Reserved, detail);
+    }
+}
+
+Database::Connection::Connection(sqlite3* handle, QString filePath)
+    : db(handle), path(std::move(filePath)) {}
+
+Database::Connection::~Connection() {
+    for (auto& [sql, s] : statements_) sqlite3_finalize(s);
+    sqlite3_close_v2(db);
+}
+
+sqlite3_stmt* Database::Connection::prepared(const QByteArray& sql) {
+    const std::string key(sql.constData(), size_t(sql.size()));
+    if (auto it = statements_.find(key); it != statements_.end()) return it->second;
+    // Statements are used one at a time and reset after each use, so when the
+    // cache grows past its bound all of them can go.
+    if (statements_.size() >= MaxStatements) {
+        for (auto& [sql, old] : statements_) sqlite3_finalize(old);
+        statements_.clear();
+    }
+    sqlite3_stmt* s = nullptr;
+    const int rc = sqlite3_prepare_v3(db, sql.constData(), int(sql.size()), SQLITE_PREPARE_PERSISTENT,
+                                      &s, nullptr);
+    if (rc != SQLITE_OK) raiseSqlite(db, rc);
+    statements_.emplace(key, s);
+    return s;
+}
+
+void Database::Connection::execute(const QByteArray& sql) {
+    Statement s(*this, sql);
+    while (s.step()) {
+    }
+}
+
+void Database::Connection::rollbackQuietly() {
+    if (!sqlite3_get_autocommit(db)) sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+std::shared_ptr<const TableInfo> Database::Connection::table(const QString& name) {
+    const QString key = name.toCaseFolded();
+    if (auto it = tables_.constFind(key); it != tables_.constEnd()) return *it;
+
+    QString stored;
+    {
+        Statement s(*this, "SELECT name FROM sqlite_schema WHERE type = 'table' AND name = ?1 COLLATE NOCASE"
+                           " AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
+        s.bind(1, SqlValue(name.toUtf8()));
+        if (!s.step()) raise(err::TableNotFound, name);
+        stored = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.get(), 0)));
+    }
+    auto info = std::make_shared<TableInfo>();
+    info->name = stored;
+    info->quoted = quoteName(stored);
+
+    struct Column { QString name, type; bool notNull; int pk; };
+    std::vector<Column> columns;
+    {
+        Statement s(*this, "SELECT name, type, \"notnull\", pk FROM pragma_table_info(?1)");
+        s.bind(1, SqlValue(stored.toUtf8()));
+        while (s.step()) {
+            auto text = [&](int i) {
+                return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.get(), i)));
+            };
+            columns.push_back({text(0), text(1), sqlite3_column_int(s.get(), 2) != 0,
+                               sqlite3_column_int(s.get(), 3)});
+        }
+    }
+    int keyColumns = 0;
+    for (const Column& c : columns) keyColumns += c.pk > 0 ? 1 : 0;
+    for (const Column& c : columns) {
+        const bool soleIntegerKey = keyColumns == 1 && c.pk == 1;
+        info->byName.insert(c.name, int(info->fields.size()));
+        info->byFoldedName.insert(c.name.toCaseFolded(), int(info->fields.size()));
+        info->fields.push_back(describeField(c.name, c.type, c.notNull, soleIntegerKey));
+        if (!info->columnList.isEmpty()) info->columnList += ',';
+        info->columnList += info->fields.back().quoted;
+    }
+    tables_.insert(key, info);
+    return info;
+}
+
+void Statement::bind(int index, const SqlValue& v) {
+    if (std::holds_alternative<std::monostate>(v)) sqlite3_bind_null(s_, index);
+    else if (auto i = std::get_if<qint64>(&v)) sqlite3_bind_int64(s_, index, *i);
+    else if (auto d = std::get_if<double>(&v)) sqlite3_bind_double(s_, index, *d);
+    else {
+        const QByteArray& t = std::get<QByteArray>(v);
+        sqlite3_bind_text(s_, index, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+    }
+}
+
+bool Statement::step() {
+    const int rc = sqlite3_step(s_);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    const int ext = sqlite3_extended_errcode(db_);
+    raiseSqlite(db_, ext ? ext : rc);
+}
+
+}  // namespace vorna::db

@@ -1,0 +1,28 @@
+#pragma once
+#include "platform/database/Connection.h"
+
+#include <QString>
+#include <vector>
+
+namespace vorna::db {
+
+// A criteria text turned into a parenthesised SQLite condition over one table;
+// every value written in the text is a bound parameter, in order.
+struct CompiledCriteria {
+    QByteArray sql;
+    std::vector<SqlValue> params;
+};
+
+// Reads the criteria forms the windows write:
+//   FIELD = 12, FIELD > 0, FIELD <> 'A', FIELD = 'text', FIELD LIKE 'pat*',
+//   FIELD LIKE 123, [NAME-WITH-HYPHEN] LIKE '*x*', TRIM(FIELD) LIKE '...',
+//   FIELD IS [NOT] NULL, FIELD [NOT] BETWEEN a AND b, FIELD [NOT] IN (a, b),
+//   DATE_FIELD >= #mm/dd/yyyy#, YESNO_FIELD = True,
+// joined by AND / OR / NOT and parentheses, keywords in any letter case.
+// Texts are in '...' or "..." with a doubled quote standing for one.
+// Text comparisons ignore letter case; LIKE follows the engine's patterns.
+// Raises 3075 for an unreadable text, 3070 for an unknown field name and 3464
+// for a value that cannot be compared with its field.
+CompiledCriteria compileCriteria(const QString& criteria, const TableInfo& table);
+
+}  // namespace vorna::db

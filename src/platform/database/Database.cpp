@@ -1,0 +1,51 @@
+#include "platform/database/Database.h"
+
+#include "platform/database/Connection.h"
+#include "platform/database/RecordsetImpl.h"
+#include "platform/database/TextRules.h"
+
+#include <QFileInfo>
+
+namespace vorna::db {
+
+namespace {
+// How long a write waits for another workstation's lock before giving up with 3260.
+constexpr int LockWaitMs = 1000;
+}  // namespace
+
+Database Database::open(const QString& path) {
+    if (!QFileInfo(path).isFile()) raise(err::FileNotFound, path);
+    sqlite3* handle = nullptr;
+    // Never SQLITE_OPEN_CREATE: a missing file is an error, not a new database.
+    // The default rollback journal keeps the file safe to share between processes,
+    // also on network shares where WAL's shared memory is not available.
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &handle,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_close_v2(handle);
+        if ((rc & 0xFF) == SQLITE_CANTOPEN) raise(err::FileNotFound, path);
+        raiseSqlite(nullptr, rc);
+    }
+    sqlite3_extended_result_codes(handle, 1);
+    sqlite3_busy_timeout(handle, LockWaitMs);
+    text::registerOn(handle);
+
+    Database d;
+    d.conn_ = std::make_shared<Connection>(handle, path);
+    // Reading the schema now tells a file that is not a database at open.
+    Statement(*d.conn_, "SELECT count(*) FROM sqlite_schema").step();
+    return d;
+}
+
+Recordset Database::openRecordset(const QString& table) const {
+    if (!conn_) raise(err::Reserved, QStringLiteral("database not open"));
+    Recordset rs;
+    rs.d_ = std::make_shared<Recordset::Impl>(conn_, conn_->table(table));
+    return rs;
+}
+
+sqlite3* Database::handle() const { return conn_ ? conn_->db : nullptr; }
+
+QString Database::path() const { return conn_ ? conn_->path : QString(); }
+
+}  // namespace vorna::db

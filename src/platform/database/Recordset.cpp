@@ -1,0 +1,560 @@
+#include "platform/database/Recordset.h"
+
+#include "platform/database/FieldValues.h"
+#include "platform/database/RecordsetImpl.h"
+
+#include <QStringList>
+#include <limits>
+
+namespace vorna::db {
+
+namespace {
+constexpr qint64 Lowest = std::numeric_limits<qint64>::min();
+constexpr int ObjectNotSet = 91;
+}  // namespace
+
+// ---- Impl ------------------------------------------------------------------
+
+Recordset::Impl::Impl(std::shared_ptr<Database::Connection> c, std::shared_ptr<const TableInfo> t)
+    : conn(std::move(c)), table(std::move(t)) {
+    std::vector<int> all(table->fields.size());
+    for (size_t i = 0; i < all.size(); ++i) all[i] = int(i);
+    allCells = std::make_shared<const std::vector<int>>(std::move(all));
+    wanted.assign(table->fields.size(), 0);
+    wantedCells = std::make_shared<const std::vector<int>>(table->fields.size(), -1);
+    plain = queriesFor(QByteArray());
+    // One statement: the first row, and the largest row id that closes the table part.
+    Statement s(*conn, "SELECT rowid," + table->columnList + ",(SELECT max(rowid) FROM " + table->quoted +
+                           ") FROM " + table->quoted + " ORDER BY rowid LIMIT 1");
+    lastRowidAtOpen = Lowest;
+    if (s.step()) {
+        lastRowidAtOpen = sqlite3_column_int64(s.get(), int(table->fields.size()) + 1);
+        auto b = newBlock(true);
+        b->append(s.get());
+        setCurrent(std::move(b), 0);
+        arrive(Position{At::Row, block->rowids[0], -1});
+    }
+}
+
+Recordset::Impl::Queries Recordset::Impl::queriesFor(const QByteArray& condition) const {
+    const QByteArray select = "SELECT rowid," + table->columnList + " FROM " + table->quoted + " WHERE ";
+    const QByteArray extra = condition.isEmpty() ? QByteArray() : " AND " + condition;
+    const QByteArray range = " FROM " + table->quoted + " WHERE rowid BETWEEN ?1 AND ?2" + extra;
+    Queries q;
+    q.forwardTail = range + " ORDER BY rowid LIMIT ";
+    q.backwardTail = range + " ORDER BY rowid DESC LIMIT ";
+    q.at = select + "rowid = ?1" + extra;
+    q.forwardOne = "SELECT rowid," + table->columnList + q.forwardTail + '1';
+    q.backwardOne = "SELECT rowid," + table->columnList + q.backwardTail + '1';
+    return q;
+}
+
+const CompiledCriteria& Recordset::Impl::compiled(const QString& criteria) {
+    if (criteria != lastCriteria || lastQueries.at.isEmpty()) {
+        CompiledCriteria c = compileCriteria(criteria, *table);
+        auto it = queriesByCondition.constFind(c.sql);
+        if (it == queriesByCondition.constEnd()) {
+            if (queriesByCondition.size() >= 64) queriesByCondition.clear();
+            it = queriesByCondition.insert(c.sql, queriesFor(c.sql));
+        }
+        lastQueries = *it;
+        lastCompiled = std::move(c);
+        lastCriteria = criteria;
+    }
+    return lastCompiled;
+}
+
+std::shared_ptr<RowBlock> Recordset::Impl::newBlock(bool allFields) const {
+    auto b = std::make_shared<RowBlock>();
+    b->cellOf = allFields ? allCells : wantedCells;
+    b->columns = 0;
+    for (int cell : *b->cellOf) b->columns += cell >= 0 ? 1 : 0;
+    return b;
+}
+
+void Recordset::Impl::want(size_t field) {
+    wanted[field] = 1;
+    std::vector<int> cells(table->fields.size(), -1);
+    wantedColumns.clear();
+    int next = 0;
+    for (size_t i = 0; i < cells.size(); ++i) {
+        if (!wanted[i]) continue;
+        cells[i] = next++;
+        wantedColumns += ',' + table->fields[i].quoted;
+    }
+    wantedCells = std::make_shared<const std::vector<int>>(std::move(cells));
+    ahead.clear();   // the rows read ahead lack it
+}
+
+void Recordset::Impl::setCurrent(std::shared_ptr<RowBlock> b, size_t index) {
+    block = std::move(b);
+    blockRow = index;
+    converted.assign(table->fields.size(), 0);
+    values.resize(table->fields.size());
+}
+
+const Variant& Recordset::Impl::value(size_t field) {
+    if (!converted[field]) {
+        if (!wanted[field]) want(field);
+        int cell = (*block->cellOf)[field];
+        if (cell < 0) {
+            // A row read ahead without this field: read the whole row now.
+            if (!readAt(plain.at, pos.rowid, nullptr)) {
+                onDeleted = true;
+                raise(err::RecordDeleted);
+            }
+            cell = int(field);
+        }
+        values[field] = variantFromCell(table->fields[field], block->cells[blockRow * block->columns + size_t(cell)],
+                                        block->bytes);
+        converted[field] = 1;
+    }
+    return values[field];
+}
+
+bool Recordset::Impl::readAt(const QByteArray& sql, qint64 rowid, const CompiledCriteria* c) {
+    Statement s(*conn, sql);
+    s.bind(1, rowid);
+    if (c)
+        for (size_t i = 0; i < c->params.size(); ++i) s.bind(int(i) + 2, c->params[i]);
+    if (!s.step()) return false;
+    auto b = newBlock(true);
+    b->append(s.get());
+    setCurrent(std::move(b), 0);
+    return true;
+}
+
+bool Recordset::Impl::seek(bool forward, const Position& from, const Queries& q, const CompiledCriteria* c,
+                           int batch, Position& found) {
+    auto searchOwn = [&](int first) {
+        for (int i = first; i >= 0 && i < int(own.size()); i += forward ? 1 : -1) {
+            if (readAt(q.at, own[size_t(i)], c)) {
+                found = Position{At::Row, own[size_t(i)], i};
+                return true;
+            }
+        }
+        return false;
+    };
+    qint64 lo = Lowest, hi = lastRowidAtOpen;
+    if (forward) {
+        if (from.at == At::End) return false;
+        if (from.at == At::Row && from.ownIndex >= 0) return searchOwn(from.ownIndex + 1);
+        if (from.at == At::Row) lo = from.rowid + 1;
+    } else {
+        if (from.at == At::Start) return false;
+        if (from.at == At::End || from.ownIndex >= 0) {
+            // Backwards our own rows come first, then the table part from its end.
+            if (searchOwn(from.at == At::End ? int(own.size()) - 1 : from.ownIndex - 1)) return true;
+        } else {
+            hi = std::min(hi, from.rowid - 1);
+        }
+    }
+
+    // The table part, `batch` rows at a time; rows this recordset added are left
+    // out here, they belong to its end.
+    const bool allFields = batch == 1;
+    const QByteArray sql = allFields ? (forward ? q.forwardOne : q.backwardOne)
+                                     : "SELECT rowid" + wantedColumns + (forward ? q.forwardTail : q.backwardTail) +
+                                           QByteArray::number(batch);
+    while (lo <= hi) {
+        Statement s(*conn, sql);
+        s.bind(1, lo);
+        s.bind(2, hi);
+        if (c)
+            for (size_t i = 0; i < c->params.size(); ++i) s.bind(int(i) + 3, c->params[i]);
+        int read = 0;
+        qint64 lastRead = 0;
+        auto b = newBlock(allFields);
+        if (batch > 1) {
+            b->rowids.reserve(size_t(batch));
+            b->cells.reserve(size_t(batch) * b->columns);
+        }
+        while (s.step()) {
+            ++read;
+            lastRead = sqlite3_column_int64(s.get(), 0);
+            if (!ownSet.empty() && ownSet.count(lastRead)) continue;
+            b->append(s.get());
+        }
+        if (b->size() > 0) {
+            found = Position{At::Row, b->rowids[0], -1};
+            if (b->size() > 1) {
+                ahead.block = b;
+                ahead.next = 1;
+                ahead.readAt = std::chrono::steady_clock::now();
+                ahead.changes = sqlite3_total_changes64(conn->db);
+            }
+            setCurrent(std::move(b), 0);
+            return true;
+        }
+        if (read < batch) break;
+        if (forward) lo = lastRead + 1;
+        else hi = lastRead - 1;
+    }
+    return forward && searchOwn(0);
+}
+
+bool Recordset::Impl::ReadAhead::fresh(sqlite3* db) const {
+    return changes == sqlite3_total_changes64(db) &&
+           std::chrono::steady_clock::now() - readAt < ReadAheadLifetime;
+}
+
+bool Recordset::Impl::advance(bool forward, const Queries& q, const CompiledCriteria* c, Position& found) {
+    const bool continuing = run.length > 0 && pos.at == At::Row && !onDeleted && pos.rowid == run.last &&
+                            run.forward == forward && run.plain == (c == nullptr) &&
+                            (c == nullptr || run.criteria == lastCriteria);
+    if (!continuing) {
+        ahead.clear();
+        run = Run{forward, c == nullptr, c ? lastCriteria : QString(), 0, 0};
+    } else if (ahead.any() && !ahead.fresh(conn->db)) {
+        // Stale rows are read again; after a write the run starts over in single steps.
+        if (ahead.changes != sqlite3_total_changes64(conn->db)) run.length = 0;
+        ahead.clear();
+    }
+    ++run.length;
+    if (ahead.any()) {
+        const size_t i = ahead.next++;
+        found = Position{At::Row, ahead.block->rowids[i], -1};
+        run.last = found.rowid;
+        setCurrent(ahead.block, i);
+        return true;
+    }
+    ahead.clear();
+    const int batch = run.length < ReadAheadAfter ? 1 : run.length < 32 ? 32 : run.length < 128 ? 64 : 256;
+    if (!seek(forward, pos, q, c, batch, found)) return false;
+    run.last = found.rowid;
+    return true;
+}
+
+void Recordset::Impl::endRun() {
+    run.length = 0;
+    ahead.clear();
+}
+
+void Recordset::Impl::arrive(const Position& p) {
+    pos = p;
+    bof = eof = false;
+    onDeleted = false;
+}
+
+void Recordset::Impl::dropPending() {
+    mode = EditMode::None;
+    pending.clear();
+    dirty.clear();
+}
+
+void Recordset::Impl::requireRow() const {
+    if (pos.at != At::Row) raise(err::NoCurrentRecord);
+    if (onDeleted) raise(err::RecordDeleted);
+}
+
+long Recordset::Impl::countRows() {
+    if (count >= 0) return count;
+    long n = 0;
+    {
+        Statement s(*conn, "SELECT count(*) FROM " + table->quoted + " WHERE rowid <= ?1");
+        s.bind(1, lastRowidAtOpen);
+        s.step();
+        n = long(sqlite3_column_int64(s.get(), 0));
+    }
+    // Our own rows above the table part are not in that count.
+    for (qint64 id : own) {
+        if (id <= lastRowidAtOpen) continue;
+        Statement s(*conn, "SELECT 1 FROM " + table->quoted + " WHERE rowid = ?1");
+        s.bind(1, id);
+        if (s.step()) ++n;
+    }
+    count = n;
+    return n;
+}
+
+// ---- Recordset -------------------------------------------------------------
+
+namespace {
+Recordset::Impl& impl(const std::shared_ptr<Recordset::Impl>& d) {
+    if (!d) raise(ObjectNotSet, QStringLiteral("recordset not open"));
+    return *d;
+}
+}  // namespace
+
+QString Recordset::tableName() const { return impl(d_).table->name; }
+
+void Recordset::MoveFirst() {
+    Impl& r = impl(d_);
+    r.dropPending();
+    r.endRun();
+    Impl::Position p;
+    if (!r.seek(true, Impl::Position{}, r.plain, nullptr, 1, p)) raise(err::NoCurrentRecord);
+    r.arrive(p);
+}
+
+void Recordset::MoveLast() {
+    Impl& r = impl(d_);
+    r.dropPending();
+    r.endRun();
+    Impl::Position p;
+    if (!r.seek(false, Impl::Position{Impl::At::End}, r.plain, nullptr, 1, p)) raise(err::NoCurrentRecord);
+    r.arrive(p);
+    r.count = -1;   // counted afresh, seeing other workstations' changes
+}
+
+void Recordset::MoveNext() {
+    Impl& r = impl(d_);
+    if (r.eof) raise(err::NoCurrentRecord);
+    r.dropPending();
+    Impl::Position p;
+    if (r.advance(true, r.plain, nullptr, p)) {
+        r.arrive(p);
+    } else {
+        r.endRun();
+        r.pos = Impl::Position{Impl::At::End};
+        r.eof = true;
+        r.bof = false;
+        r.onDeleted = false;
+    }
+}
+
+void Recordset::MovePrevious() {
+    Impl& r = impl(d_);
+    if (r.bof) raise(err::NoCurrentRecord);
+    r.dropPending();
+    Impl::Position p;
+    if (r.advance(false, r.plain, nullptr, p)) {
+        r.arrive(p);
+    } else {
+        r.endRun();
+        r.pos = Impl::Position{Impl::At::Start};
+        r.bof = true;
+        r.eof = false;
+        r.onDeleted = false;
+    }
+}
+
+bool Recordset::BOF() const { return impl(d_).bof; }
+bool Recordset::EOF() const { return impl(d_).eof; }
+
+long Recordset::RecordCount() const { return impl(d_).countRows(); }
+
+namespace {
+enum class Direction { First, Next, Last, Previous };
+
+void find(Recordset::Impl& r, const QString& criteria, Direction dir) {
+    // Compile before anything changes: an unreadable criteria leaves all as it was.
+    const CompiledCriteria& c = r.compiled(criteria);
+    r.dropPending();
+    using P = Recordset::Impl::Position;
+    using A = Recordset::Impl::At;
+    P found;
+    bool hit = false;
+    switch (dir) {
+    case Direction::First:
+        r.endRun();
+        hit = r.seek(true, P{}, r.lastQueries, &c, 1, found);
+        break;
+    case Direction::Next: hit = r.advance(true, r.lastQueries, &c, found); break;
+    case Direction::Last:
+        r.endRun();
+        hit = r.seek(false, P{A::End}, r.lastQueries, &c, 1, found);
+        break;
+    case Direction::Previous: hit = r.advance(false, r.lastQueries, &c, found); break;
+    }
+    // A miss reads no row, so the current row and its buffer stay as they were.
+    r.noMatch = !hit;
+    if (hit) r.arrive(found);
+}
+}  // namespace
+
+void Recordset::FindFirst(const QString& criteria) { find(impl(d_), criteria, Direction::First); }
+void Recordset::FindNext(const QString& criteria) { find(impl(d_), criteria, Direction::Next); }
+void Recordset::FindLast(const QString& criteria) { find(impl(d_), criteria, Direction::Last); }
+void Recordset::FindPrevious(const QString& criteria) { find(impl(d_), criteria, Direction::Previous); }
+bool Recordset::NoMatch() const { return impl(d_).noMatch; }
+
+void Recordset::AddNew() {
+    Impl& r = impl(d_);
+    r.dropPending();
+    r.mode = EditMode::Add;
+    r.pending.assign(r.table->fields.size(), SqlValue{});
+    r.dirty.assign(r.table->fields.size(), 0);
+}
+
+void Recordset::Edit() {
+    Impl& r = impl(d_);
+    r.dropPending();
+    r.requireRow();
+    // Edit starts from the row as stored now.
+    if (!r.readAt(r.plain.at, r.pos.rowid, nullptr)) {
+        r.onDeleted = true;
+        raise(err::RecordDeleted);
+    }
+    r.mode = EditMode::InProgress;
+    r.pending.assign(r.table->fields.size(), SqlValue{});
+    r.dirty.assign(r.table->fields.size(), 0);
+}
+
+void Recordset::Update() {
+    Impl& r = impl(d_);
+    if (r.mode == EditMode::None) raise(err::UpdateWithoutAddNew);
+    const TableInfo& t = *r.table;
+    // Whatever happens, the pending row is gone afterwards: a failed write leaves
+    // nothing behind that a later Update could store half of.
+    const EditMode mode = r.mode;
+    const std::vector<SqlValue> values = std::move(r.pending);
+    const std::vector<char> dirty = std::move(r.dirty);
+    r.dropPending();
+
+    std::vector<int> changed;
+    for (size_t i = 0; i < dirty.size(); ++i)
+        if (dirty[i]) changed.push_back(int(i));
+
+    Database::Connection& c = *r.conn;
+    if (mode == EditMode::Add) {
+        QByteArray sql = "INSERT INTO " + t.quoted;
+        if (changed.empty()) {
+            sql += " DEFAULT VALUES";
+        } else {
+            QByteArray cols, marks;
+            for (int i : changed) {
+                if (!cols.isEmpty()) {
+                    cols += ',';
+                    marks += ',';
+                }
+                cols += t.fields[size_t(i)].quoted;
+                marks += '?';
+            }
+            sql += " (" + cols + ") VALUES (" + marks + ')';
+        }
+        qint64 rowid = 0;
+        c.inWriteTransaction([&] {
+            Statement s(c, sql);
+            for (size_t k = 0; k < changed.size(); ++k) s.bind(int(k) + 1, values[size_t(changed[k])]);
+            s.step();
+            rowid = sqlite3_last_insert_rowid(c.db);
+        });
+        // The new row joins the end of this set; the current row stays where it was.
+        r.own.push_back(rowid);
+        r.ownSet.insert(rowid);
+        if (r.count >= 0) ++r.count;
+        return;
+    }
+
+    if (changed.empty()) return;
+    QByteArray sql = "UPDATE " + t.quoted + " SET ";
+    int keyField = -1;
+    for (size_t k = 0; k < changed.size(); ++k) {
+        if (k) sql += ',';
+        sql += t.fields[size_t(changed[k])].quoted + "=?";
+        if (t.fields[size_t(changed[k])].rowidKey) keyField = changed[k];
+    }
+    sql += " WHERE rowid=?";
+    c.inWriteTransaction([&] {
+        Statement s(c, sql);
+        for (size_t k = 0; k < changed.size(); ++k) s.bind(int(k) + 1, values[size_t(changed[k])]);
+        s.bind(int(changed.size()) + 1, r.pos.rowid);
+        s.step();
+        if (sqlite3_changes(c.db) == 0) raise(err::RecordDeleted);
+    });
+    if (keyField >= 0) {
+        // The key is the row id: the row keeps its place under its new id.
+        const qint64 newId = std::get<qint64>(values[size_t(keyField)]);
+        if (r.pos.ownIndex >= 0) {
+            r.ownSet.erase(r.pos.rowid);
+            r.own[size_t(r.pos.ownIndex)] = newId;
+            r.ownSet.insert(newId);
+        } else if (newId > r.lastRowidAtOpen) {
+            r.own.push_back(newId);
+            r.ownSet.insert(newId);
+            r.pos.ownIndex = int(r.own.size()) - 1;
+        }
+        r.pos.rowid = newId;
+    }
+    if (!r.readAt(r.plain.at, r.pos.rowid, nullptr)) r.onDeleted = true;
+}
+
+void Recordset::CancelUpdate() {
+    // Also harmless when nothing is pending: a failed write has already dropped it.
+    impl(d_).dropPending();
+}
+
+void Recordset::Delete() {
+    Impl& r = impl(d_);
+    r.dropPending();
+    r.requireRow();
+    Database::Connection& c = *r.conn;
+    const QByteArray sql = "DELETE FROM " + r.table->quoted + " WHERE rowid=?1";
+    try {
+        c.inWriteTransaction([&] {
+            Statement s(c, sql);
+            s.bind(1, r.pos.rowid);
+            s.step();
+            if (sqlite3_changes(c.db) == 0) raise(err::RecordDeleted);
+        });
+    } catch (const EngineError& e) {
+        if (e.number() == err::RecordDeleted) r.onDeleted = true;
+        throw;
+    }
+    // The position stays at the deleted row's place until the next move.
+    r.onDeleted = true;
+    if (r.count > 0) --r.count;
+}
+
+Recordset::EditMode Recordset::editMode() const { return impl(d_).mode; }
+
+Variant Recordset::field(const QString& name) const {
+    Impl& r = impl(d_);
+    const int i = r.table->indexOf(name);
+    if (i < 0) raise(err::ItemNotFound, name);
+    const FieldInfo& f = r.table->fields[size_t(i)];
+    if (r.mode == EditMode::Add) {
+        return r.dirty[size_t(i)] ? variantFromStored(f, r.pending[size_t(i)]) : Variant::null();
+    }
+    if (r.mode == EditMode::InProgress && r.dirty[size_t(i)]) return variantFromStored(f, r.pending[size_t(i)]);
+    r.requireRow();
+    return r.value(size_t(i));
+}
+
+void Recordset::setField(const QString& name, const Variant& value) {
+    Impl& r = impl(d_);
+    if (r.mode == EditMode::None) raise(err::UpdateWithoutAddNew);
+    try {
+        const int i = r.table->indexOf(name);
+        if (i < 0) raise(err::ItemNotFound, name);
+        r.pending[size_t(i)] = storedValue(r.table->fields[size_t(i)], value);
+        r.dirty[size_t(i)] = 1;
+    } catch (...) {
+        // A failed assignment abandons the whole pending row.
+        r.dropPending();
+        throw;
+    }
+}
+
+Recordset::FieldRef Recordset::operator[](const QString& name) { return FieldRef(*this, name); }
+
+Variant Recordset::bookmark() const {
+    Impl& r = impl(d_);
+    r.requireRow();
+    return Variant(double(r.pos.rowid));
+}
+
+void Recordset::setBookmark(const Variant& mark) {
+    constexpr int InvalidBookmark = 3159;
+    Impl& r = impl(d_);
+    if (!mark.isNumeric() && mark.type() != Variant::Type::Double) raise(InvalidBookmark);
+    const qint64 rowid = qint64(mark.numberValue());
+    Impl::Position p{Impl::At::Row, rowid, -1};
+    for (size_t i = 0; i < r.own.size(); ++i)
+        if (r.own[i] == rowid) p.ownIndex = int(i);
+    if (p.ownIndex < 0 && rowid > r.lastRowidAtOpen) raise(InvalidBookmark);
+    r.dropPending();
+    r.endRun();
+    const bool present = r.readAt(r.plain.at, rowid, nullptr);
+    r.arrive(p);
+    r.onDeleted = !present;
+}
+
+QStringList Recordset::fieldNames() const {
+    QStringList names;
+    for (const FieldInfo& f : impl(d_).table->fields) names << f.name;
+    return names;
+}
+
+}  // namespace vorna::db

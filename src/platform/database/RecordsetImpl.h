@@ -1,0 +1,120 @@
+#pragma once
+#include "platform/database/Connection.h"
+#include "platform/database/Criteria.h"
+#include "platform/database/FieldValues.h"
+#include "platform/database/Recordset.h"
+
+#include <chrono>
+#include <unordered_set>
+
+namespace vorna::db {
+
+// The set is the table's rows with a row id up to the largest one at open, in
+// row-id order (the "table part"), followed by the rows this recordset added, in
+// the order added. Rows are found by indexed queries from the current row id, so
+// nothing is loaded in advance and a row reflects what is stored when reached.
+//
+// Every statement is a read transaction of its own, and on a shared file that
+// costs several system calls, so a long run of moves (or of FindNext with one
+// criteria) in one direction reads the following rows of the table part in
+// batches. A row read ahead is used only while it is fresh: younger than
+// ReadAheadLifetime and with no write through this connection since; otherwise
+// it is read again. Short runs (up to ReadAheadAfter steps) always read each row.
+struct Recordset::Impl {
+    Impl(std::shared_ptr<Database::Connection> c, std::shared_ptr<const TableInfo> t);
+
+    static constexpr int ReadAheadAfter = 16;
+    static constexpr std::chrono::milliseconds ReadAheadLifetime{50};
+
+    enum class At { Start, Row, End };
+    struct Position {
+        At at = At::Start;
+        qint64 rowid = 0;
+        int ownIndex = -1;   // index in own when the row is one of ours
+    };
+
+    std::shared_ptr<Database::Connection> conn;
+    std::shared_ptr<const TableInfo> table;
+    qint64 lastRowidAtOpen = 0;
+    std::vector<qint64> own;
+    std::unordered_set<qint64> ownSet;
+
+    Position pos;
+    bool bof = true, eof = true;
+    bool onDeleted = false;        // the current row was deleted through this recordset
+    // The current row as read when reached, converted field by field when read.
+    std::shared_ptr<RowBlock> block;
+    size_t blockRow = 0;
+    std::vector<Variant> values;
+    std::vector<char> converted;
+    const Variant& value(size_t field);
+    void setCurrent(std::shared_ptr<RowBlock> b, size_t index);
+
+    EditMode mode = EditMode::None;
+    std::vector<SqlValue> pending;
+    std::vector<char> dirty;
+
+    bool noMatch = false;
+    long count = -1;               // -1: not counted yet
+
+    // The last criteria compiled, with its queries: FindNext in a loop reuses them.
+    // A range query is "SELECT rowid,<columns>" + a tail + the row limit.
+    struct Queries {
+        QByteArray forwardTail, backwardTail, at;
+        QByteArray forwardOne, backwardOne;   // every field, one row
+    };
+    QString lastCriteria;
+    CompiledCriteria lastCompiled;
+    Queries lastQueries;
+    Queries plain;   // without criteria
+
+    // A run of steps in one direction and the rows read ahead for it.
+    struct Run {
+        bool forward = true;
+        bool plain = true;
+        QString criteria;
+        qint64 last = 0;   // the row the last step reached
+        int length = 0;
+    } run;
+    struct ReadAhead {
+        std::shared_ptr<RowBlock> block;
+        size_t next = 0;
+        std::chrono::steady_clock::time_point readAt;
+        sqlite3_int64 changes = 0;   // the connection's write count when read
+        bool fresh(sqlite3* db) const;
+        bool any() const { return block && next < block->size(); }
+        void clear() {
+            block.reset();
+            next = 0;
+        }
+    } ahead;
+
+    Queries queriesFor(const QByteArray& condition) const;
+    // Criteria differing only in their values share their queries.
+    QHash<QByteArray, Queries> queriesByCondition;
+    const CompiledCriteria& compiled(const QString& criteria);
+
+    // The next matching row from `from` in the direction; on success it becomes
+    // the current row's values. `batch` > 1 reads that many rows of the table part at once.
+    bool seek(bool forward, const Position& from, const Queries& q, const CompiledCriteria* c, int batch,
+              Position& found);
+    // One step of a run (MoveNext/MovePrevious, FindNext/FindPrevious).
+    bool advance(bool forward, const Queries& q, const CompiledCriteria* c, Position& found);
+    bool readAt(const QByteArray& sql, qint64 rowid, const CompiledCriteria* c);
+    std::shared_ptr<RowBlock> newBlock(bool allFields) const;
+
+    // The fields this recordset's reads have asked for: rows read ahead carry
+    // only those; another field of such a row is read with the whole row.
+    std::vector<char> wanted;
+    QByteArray wantedColumns;
+    std::shared_ptr<const std::vector<int>> wantedCells, allCells;
+    void want(size_t field);
+
+    void arrive(const Position& p);
+    void endRun();
+    void dropPending();
+    void requireRow() const;
+    long countRows();
+};
+
+}  // namespace vorna::db
