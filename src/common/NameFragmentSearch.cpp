@@ -1,0 +1,134 @@
+#include "common/NameFragmentSearch.h"
+
+#include "platform/controls/ListBox.h"
+#include "platform/controls/Twips.h"
+#include "platform/runtime/Runtime.h"
+#include "common/RecordWindowPatternFields.h"
+
+#include <QMetaType>
+
+Q_DECLARE_METATYPE(vorna::Variant)
+
+namespace vorna {
+
+namespace {
+
+constexpr int InvalidBookmark = 3159;
+
+bool isWholeNumberText(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
+}
+
+}  // namespace
+
+NameFragmentSearch::NameFragmentSearch(db::Recordset recordset, NameFragmentSearchSpec spec,
+                                       std::function<void()> show, std::function<void()> endShown)
+    : rs_(std::move(recordset)), spec_(std::move(spec)), show_(std::move(show)), endShown_(std::move(endShown))
+{
+    if (spec_.nameNotFound.isEmpty())
+        spec_.nameNotFound = spec_.codeNotFound;
+}
+
+QString NameFragmentSearch::containsCriteria(const QString& field, const QString& text)
+{
+    QString literal;
+    literal.reserve(text.size() + 8);
+    for (QChar c : text) {
+        if (c == u'*' || c == u'?' || c == u'#' || c == u'[')
+            literal += u'[' + QString(c) + u']';
+        else if (c == u'\'')
+            literal += QStringLiteral("''");
+        else
+            literal += c;
+    }
+    return field + QStringLiteral(" LIKE '*") + literal + QStringLiteral("*'");
+}
+
+void NameFragmentSearch::search()
+{
+    if (!rt::Trim(record::boxText(spec_.codeBox)).isEmpty())
+        findByCode();
+    else if (!record::boxText(spec_.nameBox).isEmpty())
+        listByName();
+    else
+        msg::notFound(spec_.enterCodeOrName);
+}
+
+bool NameFragmentSearch::findByCode()
+{
+    // The key is a number: a code box holding anything else (pasted) finds
+    // nothing rather than making the criteria unreadable.
+    const QString code = rt::Trim(record::boxText(spec_.codeBox));
+    if (isWholeNumberText(code)) {
+        rs_.FindFirst(spec_.codeField + QStringLiteral(" = ") + code);
+        if (!rs_.NoMatch()) {
+            show_();
+            return true;
+        }
+    }
+    notFound(spec_.codeNotFound);
+    return false;
+}
+
+bool NameFragmentSearch::listByName()
+{
+    ui::ListBox* list = spec_.list;
+    list->setVisible(true);
+    if (spec_.listPlace) {
+        const QRect& r = *spec_.listPlace;
+        ui::placeTwips(list, r.x(), r.y(), r.width(), r.height());
+    }
+    list->raise();
+    const QString criteria = containsCriteria(spec_.nameField, record::boxText(spec_.nameBox));
+    rs_.FindFirst(criteria);
+    if (rs_.NoMatch()) {
+        notFound(spec_.nameNotFound);
+        return false;
+    }
+    do {
+        const Variant name = rs_.field(spec_.nameField);
+        const int at = list->AddItem(name.isNull() ? QString() : rt::CStr(name));
+        list->item(at)->setData(Qt::UserRole, QVariant::fromValue(rs_.bookmark()));
+        rs_.FindNext(criteria);
+    } while (!rs_.NoMatch());
+    if (spec_.showLastFound)
+        show_();
+    return true;
+}
+
+void NameFragmentSearch::pick()
+{
+    ui::ListBox* list = spec_.list;
+    const int index = list->ListIndex();
+    if (index < 0)
+        return;
+    const Variant mark = list->item(index)->data(Qt::UserRole).value<Variant>();
+    try {
+        rs_.setBookmark(mark);
+        show_();
+    } catch (const EngineError& e) {
+        // Another workstation deleted the row since it was listed.
+        if (e.number() != err::RecordDeleted && e.number() != InvalidBookmark)
+            throw;
+        notFound(spec_.nameNotFound);
+    }
+    list->setVisible(false);
+    list->Clear();
+}
+
+void NameFragmentSearch::notFound(const QString& text)
+{
+    msg::notFound(text);
+    if (endShown_)
+        endShown_();
+    if (spec_.list)
+        spec_.list->setVisible(false);
+}
+
+}  // namespace vorna
