@@ -4,7 +4,8 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${VORNA_BUILD_DIR:-$ROOT/build}"
 
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libsqlite3-dev sqlite3
-          libgtest-dev libgmock-dev libbenchmark-dev poppler-utils fonts-dejavu-core)
+          libgtest-dev libgmock-dev libbenchmark-dev poppler-utils fonts-dejavu-core
+          qt6-translations-l10n)
 
 install_missing() {
     local missing=()

@@ -210,6 +210,10 @@ void MaskEdBox::focusInEvent(QFocusEvent* event)
     if (showingFormatted_)
         showPlain();
     TextBox::focusInEvent(event);
+    // An empty masked box takes typing from its first position however the
+    // focus arrived (setText leaves the cursor after the prompt characters).
+    if (!Mask().isEmpty() && event->reason() != Qt::MouseFocusReason && ClipText().isEmpty())
+        setCursorPosition(0);
 }
 
 void MaskEdBox::focusOutEvent(QFocusEvent* event)

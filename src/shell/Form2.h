@@ -1,0 +1,71 @@
+#pragma once
+#include "platform/controls/Window.h"
+#include "platform/database/Recordset.h"
+#include "ui_Form2.h"
+
+#include <QPointer>
+
+class QTimer;
+
+namespace vorna::shell {
+
+// The main menu: opens every window behind the gate of its item, runs the
+// insured-persons report and the period reports, shows the clock, and counts
+// clients and documents for the backup reminder when it is left. Its report
+// control is lent to other windows.
+class Form2 : public ui::DesignedWindow<Ui::Form2> {
+    Q_OBJECT
+public:
+    Form2();
+
+protected:
+    void connectControls() override;
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Cadastros
+    void menu23_Click();
+    void menu14_Click();
+    void menu25_Click();
+    void menu11_Click();
+    void menupro_Click();
+    void menu26_Click();
+    void menu27_Click();
+    // Relatórios
+    void menu31_Click();
+    void menu326_Click();
+    void menu3261_Click();
+    void menu3262_Click();
+    void menu327_Click();
+    void menuapor_Click();
+    void menucart_Click();
+    // Operações
+    void menu44_Click();
+    void menu42_Click();
+    void menu41_Click();
+    void menu47_Click();
+    void menu46_Click();
+    void menu49_Click();
+    // Funções Especiais
+    void menu511_Click();
+    // Sair
+    void menu0_Click();
+
+    void Timer1_Timer();
+
+    void OpenPeriodReport(int selector);
+    void LeaveMainMenu();
+    void placeControls();
+
+    QPointer<QTimer> Timer1;
+    db::Recordset labelsTable_;     // TMPETI
+    db::Recordset clientsTable_;    // CLIENTES
+    db::Recordset documentsTable_;  // DOCUMENTOS
+};
+
+}  // namespace vorna::shell
