@@ -1,0 +1,405 @@
+#include "admin/Form54.h"
+
+#include "common/AppFolder.h"
+#include "common/MessageTexts.h"
+#include "common/ProgramState.h"
+#include "common/ReportLaunch.h"
+#include "common/WindowRefs.h"
+#include "platform/controls/ControlEvents.h"
+#include "platform/runtime/Runtime.h"
+
+#include <QStyle>
+#include <QTextCursor>
+#include <optional>
+
+namespace vorna {
+
+namespace {
+
+const QString NewEntry = QStringLiteral("LOG Cadastrado com Índice");
+const QString RequiredClientCode = QStringLiteral("PREENCHIMENTO OBRIGATORIO - CODIGO");
+const QString EntryNotFound = QStringLiteral("LOG NAO ENCONTRADO");
+const QString ClientNameNotFound = QStringLiteral("CLIENTE NÃO ENCONTRADO");
+const QString DocumentNumberNotFound = QStringLiteral("DOCUMENTOS NAO ENCONTRADO");
+const QString PolicyNotFound = QStringLiteral("DOCUMENTO NAO ENCONTRADO");
+const QString NoClientNoReport = QStringLiteral("SEM CLIENTE ESPECIFICO NÃO HA RELATÓRIO");
+const QString NoPolicyNoReport = QStringLiteral("SEM APÓLICE ESPECIFICA NÃO HÁ RELATÓRIO");
+const QString PendingMattersTitle = QStringLiteral("ASSUNTOS PENDENTES");
+const QString WithdrawalMark = QStringLiteral("RETIRADA DE DOCUMENTO POR:---------->>>  ");
+const QString ReportFile = QStringLiteral("\\RELLOG.RPT");
+constexpr int RemarksMaxLength = 250;
+constexpr int Backspace = 8;
+
+bool isBlank(const QString& text) { return rt::Trim(text).isEmpty(); }
+
+// The number a number box holds, as criteria and formulas write it; none when
+// the box holds anything but digits (blanks around them aside), so typed text
+// can never turn into criteria of its own.
+std::optional<QString> wholeNumber(const QString& text)
+{
+    const QString digits = rt::Trim(text);
+    if (digits.isEmpty())
+        return std::nullopt;
+    for (QChar c : digits)
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    return digits;
+}
+
+// A text constant of a criteria or a formula: an apostrophe in it is a character.
+QString quoted(const QString& text)
+{
+    QString inside = text;
+    inside.replace(u'\'', QStringLiteral("''"));
+    return u'\'' + inside + u'\'';
+}
+
+QString fieldText(const db::Recordset& rs, const char* field)
+{
+    const Variant value = rs.field(QString::fromLatin1(field));
+    return value.isNull() || value.isEmpty() ? QString() : rt::CStr(value);
+}
+
+}  // namespace
+
+namespace admin {
+
+Form54::Form54()
+{
+    setObjectName(QStringLiteral("Form54"));
+    setFixedWithoutCloseBox();
+}
+
+void Form54::connectControls()
+{
+    const std::pair<ui::PictureButton*, QStyle::StandardPixmap> pictures[] = {
+        {ui->Command3D1, QStyle::SP_FileIcon},
+        {ui->Command3D4, QStyle::SP_DialogSaveButton},
+        {ui->Command3D15, QStyle::SP_FileDialogContentsView},
+        {ui->Command3D2, QStyle::SP_FileDialogDetailedView},
+        {ui->Command3D3, QStyle::SP_MessageBoxWarning},
+        {ui->Command3D10, QStyle::SP_FileDialogInfoView},
+        {ui->Command3D11, QStyle::SP_FileDialogListView},
+        {ui->Command3D5, QStyle::SP_DialogCloseButton},
+        {ui->Command3D8, QStyle::SP_MediaSkipBackward},
+        {ui->Command3D9, QStyle::SP_MediaSeekBackward},
+        {ui->Command3D6, QStyle::SP_MediaSeekForward},
+        {ui->Command3D7, QStyle::SP_MediaSkipForward},
+    };
+    for (const auto& [button, picture] : pictures) {
+        button->setIcon(style()->standardIcon(picture));
+        button->setIconSize(button->size() - QSize(10, 10));
+    }
+
+    ui::on(ui->Command3D1).Click(this, &Form54::Command3D1_Click);
+    ui::on(ui->Command3D4).Click(this, &Form54::Command3D4_Click);
+    ui::on(ui->Command3D15).Click(this, &Form54::Command3D15_Click);
+    ui::on(ui->Command3D2).Click(this, &Form54::Command3D2_Click);
+    ui::on(ui->Command3D3).Click(this, &Form54::Command3D3_Click);
+    ui::on(ui->Command3D10).Click(this, &Form54::Command3D10_Click);
+    ui::on(ui->Command3D11).Click(this, &Form54::Command3D11_Click);
+    ui::on(ui->Command3D5).Click(this, &Form54::Command3D5_Click);
+    ui::on(ui->Command3D8).Click(this, &Form54::Command3D8_Click);
+    ui::on(ui->Command3D9).Click(this, &Form54::Command3D9_Click);
+    ui::on(ui->Command3D6).Click(this, &Form54::Command3D6_Click);
+    ui::on(ui->Command3D7).Click(this, &Form54::Command3D7_Click);
+    ui::on(ui->Check2).LostFocus(this, &Form54::Check2_LostFocus);
+    ui::on(ui->Text8).KeyPress(this, &Form54::Text8_KeyPress);
+
+    ui::on(ui->Text1).LostFocus(this, &Form54::Text1_LostFocus);
+    ui::on(ui->Text2).LostFocus(this, &Form54::Text2_LostFocus);
+    ui::on(ui->Text3).LostFocus(this, &Form54::Text3_LostFocus);
+    ui::on(ui->List1).Click(this, &Form54::List1_Click);
+    ui::on(ui->Text4).LostFocus(this, &Form54::Text4_LostFocus);
+    ui::on(ui->Text5).LostFocus(this, &Form54::Text5_LostFocus);
+}
+
+void Form54::Form_Load()
+{
+    const db::Database& database = vorna::state().MainDatabase;
+    documents_ = database.openRecordset(QStringLiteral("DOCUMENTOS"));
+    clients_ = database.openRecordset(QStringLiteral("CLIENTES"));
+
+    RecordWindowSpec spec;
+    spec.table = QStringLiteral("LOGUI");
+    spec.keyField = QStringLiteral("INDICE");
+    spec.codeBox = ui->Text1;
+    spec.nameBox = ui->Text3;
+    // The date and time are shown as stored and stamped anew at every save;
+    // the user code is only ever written by the windows that audit their work.
+    spec.fields = {
+        record::shownOnly(QStringLiteral("INDICE"), ui->Text1),
+        record::whenNotBlank(QStringLiteral("CLIENTE"), ui->Text2),
+        record::whenNotBlank(QStringLiteral("NOME"), ui->Text3),
+        record::whenNotBlank(QStringLiteral("DOCUMENTO"), ui->Text4),
+        record::whenNotBlank(QStringLiteral("APOLICE"), ui->Text5),
+        record::whenNotBlank(QStringLiteral("REMARKS"), ui->Text8),
+        record::shownOnly(QStringLiteral("USUARIO"), ui->Text9),
+        record::shownOnly(QStringLiteral("DATALOGUI"), ui->Text6).shownThrough(QStringLiteral("dd/mm/yyyy")),
+        record::shownOnly(QStringLiteral("HORALOGUI"), ui->Text7).shownThrough(QStringLiteral("hh:nn")),
+        record::computed(QStringLiteral("DATALOGUI"),
+                         [] { return Variant(rt::Format(rt::Date(), QStringLiteral("dd/mm/yyyy"))); }),
+        record::computed(QStringLiteral("HORALOGUI"),
+                         [] { return Variant(rt::Format(rt::Now(), QStringLiteral("hh:nn"))); }),
+        record::flag(QStringLiteral("LIQUI"), ui->Check1),
+    };
+    spec.required = {{ui->Text3, msg::RequiredName}, {ui->Text2, RequiredClientCode}};
+    spec.shownButton = ui->Command3D4;
+    spec.save = SaveMode::AddOnly;
+    spec.navigation = NavigationKind::WithMessage;
+    spec.deletion = Deletion::None;
+    // Showing starts from a cleared window, and the withdrawal tick is part of it.
+    spec.hooks.mayShowValues = [this] {
+        ui->Check2->setValue(ui::CheckBox::Unchecked);
+        return true;
+    };
+    record_ = std::make_unique<RecordWindowPattern>(std::move(spec));
+
+    NameFragmentSearchSpec names;
+    names.list = ui->List1;
+    names.listPlace = QRect(3465, 1530, 5310, 1980);
+    names.codeNotFound = names.nameNotFound = ClientNameNotFound;
+    names.nameBox = ui->Text3;
+    names.nameField = QStringLiteral("NOME");
+    clientNames_ = std::make_unique<NameFragmentSearch>(clients_, std::move(names), [this] { fillFromClient(true); },
+                                                        nullptr);
+}
+
+void Form54::Form_Unload()
+{
+    clientNames_.reset();
+    record_.reset();
+    clients_ = {};
+    documents_ = {};
+}
+
+// ---- the four procedures -----------------------------------------------------------
+
+void Form54::ShowLogEntry() { record_->Show(); }
+
+bool Form54::ValidateLogEntry() { return record_->Validate(); }
+
+bool Form54::WriteLogEntryFields() { return record_->Write(); }
+
+void Form54::ClearLogForm()
+{
+    record_->Clear();
+    ui->Check2->setValue(ui::CheckBox::Unchecked);
+}
+
+void Form54::backToFirstBox()
+{
+    ClearLogForm();
+    ui->Text1->setFocus(Qt::OtherFocusReason);
+    record_->endShown();
+}
+
+// ---- adding and altering -------------------------------------------------------------
+
+void Form54::Command3D1_Click()
+{
+    if (record_->isShown()) {
+        // The first click only lets go of the shown entry; the next one adds.
+        backToFirstBox();
+        return;
+    }
+    if (!ValidateLogEntry())
+        return;
+    // A write the database refuses has been reported; the typed entry stays
+    // on screen to be saved again.
+    const std::optional<Variant> number = record_->addRecord();
+    if (!number)
+        return;
+    msg::newRecordNumber(NewEntry, rt::CLng(*number), msg::TitleNewRecord);
+    backToFirstBox();
+}
+
+void Form54::Command3D4_Click()
+{
+    if (!record_->isShown())
+        return;
+    // As with an addition, a refused write keeps the entry shown as typed.
+    if (!record_->alterShownRecord())
+        return;
+    backToFirstBox();
+}
+
+// ---- the withdrawal box and the remarks ------------------------------------------------
+
+void Form54::Check2_LostFocus()
+{
+    if (ui->Check2->Value() == ui::CheckBox::Checked)
+        ui->Text8->setPlainText(WithdrawalMark + ui->Text8->toPlainText());
+}
+
+void Form54::Text8_KeyPress(int& keyAscii)
+{
+    if (keyAscii == Backspace)
+        return;
+    const QTextCursor cursor = ui->Text8->textCursor();
+    const int kept = ui->Text8->toPlainText().size() - (cursor.selectionEnd() - cursor.selectionStart());
+    if (kept >= RemarksMaxLength)
+        keyAscii = 0;
+}
+
+// ---- navigation ------------------------------------------------------------------------
+
+void Form54::Command3D8_Click() { record_->FirstClick(); }
+
+void Form54::Command3D9_Click() { record_->PreviousClick(); }
+
+void Form54::Command3D6_Click() { record_->NextClick(); }
+
+void Form54::Command3D7_Click() { record_->LastClick(); }
+
+// ---- the look-ups ------------------------------------------------------------------------
+
+void Form54::Text1_LostFocus()
+{
+    if (isBlank(ui->Text1->text()))
+        return;
+    db::Recordset& log = record_->recordset();
+    if (const auto number = wholeNumber(ui->Text1->text())) {
+        log.FindFirst(QStringLiteral("INDICE = ") + *number);
+        if (!log.NoMatch()) {
+            ShowLogEntry();
+            return;
+        }
+    }
+    msg::notFound(EntryNotFound);
+    record_->endShown();
+}
+
+void Form54::Text2_LostFocus()
+{
+    if (isBlank(ui->Text2->text()))
+        return;
+    if (const auto code = wholeNumber(ui->Text2->text())) {
+        clients_.FindFirst(QStringLiteral("CODIGO = ") + *code);
+        if (!clients_.NoMatch()) {
+            fillFromClient(false);
+            ui->Text4->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    msg::notFound(msg::ClientNotFound);
+}
+
+void Form54::Text3_LostFocus()
+{
+    if (isBlank(ui->Text3->text()))
+        return;
+    // Each search lists its own finds only, each name standing for its client.
+    ui->List1->Clear();
+    clientNames_->listByName();
+}
+
+void Form54::List1_Click() { clientNames_->pick(); }
+
+void Form54::Text4_LostFocus()
+{
+    if (isBlank(ui->Text4->text()))
+        return;
+    if (const auto number = wholeNumber(ui->Text4->text())) {
+        documents_.FindFirst(QStringLiteral("PROPOSTA = ") + *number);
+        if (!documents_.NoMatch()) {
+            fillFromDocument();
+            return;
+        }
+    }
+    msg::notFound(DocumentNumberNotFound);
+}
+
+void Form54::Text5_LostFocus()
+{
+    const QString policy = ui->Text5->text();
+    if (isBlank(policy))
+        return;
+    // Endorsements carry their policy's number too; only the policy itself counts.
+    documents_.FindFirst(QStringLiteral("APOLICE = ") + quoted(policy) + QStringLiteral(" AND TIPO = 'A'"));
+    if (documents_.NoMatch()) {
+        msg::notFound(PolicyNotFound);
+        return;
+    }
+    fillFromDocument();
+}
+
+QString Form54::phoneLine() const
+{
+    return fieldText(clients_, "TEL-RESIDENCIA") + u' ' + fieldText(clients_, "TEL-COMERCIAL") + u' ' +
+           fieldText(clients_, "CELULAR");
+}
+
+void Form54::fillFromClient(bool withCode)
+{
+    if (withCode)
+        ui->Text2->setText(fieldText(clients_, "CODIGO"));
+    ui->Text3->setText(fieldText(clients_, "NOME"));
+    if (isBlank(ui->Text8->toPlainText()))
+        ui->Text8->setPlainText(phoneLine());
+}
+
+void Form54::fillFromDocument()
+{
+    ui->Text2->setText(fieldText(documents_, "CODCLIENTE"));
+    ui->Text3->setText(fieldText(documents_, "NOMCLIENTE"));
+    ui->Text4->setText(fieldText(documents_, "PROPOSTA"));
+    ui->Check1->setFocus(Qt::OtherFocusReason);
+}
+
+// ---- the reports -------------------------------------------------------------------------
+
+void Form54::Command3D15_Click()
+{
+    if (isBlank(ui->Text2->text())) {
+        msg::notice(NoClientNoReport);
+        return;
+    }
+    // A code that is not a number is carried by no entry: the report runs and
+    // lists nothing, as for any other code no entry carries.
+    const auto code = wholeNumber(ui->Text2->text());
+    report::ReportControl& rpt = *ui->CrystalReport1;
+    rpt.setReportFileName(appFolder() + ReportFile);
+    rpt.setSelectionFormula(code ? QStringLiteral("{LOGUI.CLIENTE} = ") + *code
+                                 : QStringLiteral("IsNull({LOGUI.CLIENTE}) and not IsNull({LOGUI.CLIENTE})"));
+    rpt.setAction(1);
+}
+
+void Form54::Command3D2_Click()
+{
+    if (isBlank(ui->Text5->text())) {
+        msg::notice(NoPolicyNoReport);
+        return;
+    }
+    report::ReportControl& rpt = *ui->CrystalReport1;
+    rpt.setReportFileName(appFolder() + ReportFile);
+    rpt.setSelectionFormula(QStringLiteral("{LOGUI.APOLICE} = ") + quoted(ui->Text5->text()));
+    rpt.setAction(1);
+}
+
+void Form54::Command3D3_Click()
+{
+    // The main menu's control, not reset: what an earlier launch set on it stays.
+    report::ReportControl& rpt = borrowReportControl(windows::Form2());
+    rpt.setWindowLeft(150);
+    rpt.setWindowTop(150);
+    rpt.setWindowTitle(PendingMattersTitle);
+    rpt.setReportFileName(appFolder() + ReportFile);
+    rpt.setSelectionFormula(QStringLiteral("{LOGUI.LIQUI} = 'N'"));
+    rpt.setAction(1);
+}
+
+// ---- the screens the system does not have, and leaving ---------------------------------
+
+void Form54::Command3D10_Click() { vorna::state().CallerCode = Variant(caller::UsageLogScreen); }
+
+// The same code as the document window's claims screen.
+void Form54::Command3D11_Click() { vorna::state().CallerCode = Variant(caller::Claims); }
+
+void Form54::Command3D5_Click() { Unload(); }
+
+}  // namespace admin
+
+ui::Window& windows::Form54() { return ui::windowRef<admin::Form54>(); }
+
+}  // namespace vorna
