@@ -120,14 +120,14 @@ void Form54::Form_Load()
     documents_ = database.openRecordset(QStringLiteral("DOCUMENTOS"));
     clients_ = database.openRecordset(QStringLiteral("CLIENTES"));
 
-    RecordWindowSpec spec;
-    spec.table = QStringLiteral("LOGUI");
-    spec.keyField = QStringLiteral("INDICE");
-    spec.codeBox = ui->Text1;
-    spec.nameBox = ui->Text3;
+    RecordWindowSpec design;
+    design.table = QStringLiteral("LOGUI");
+    design.keyField = QStringLiteral("INDICE");
+    design.codeBox = ui->Text1;
+    design.nameBox = ui->Text3;
     // The date and time are shown as stored and stamped anew at every save;
     // the user code is only ever written by the windows that audit their work.
-    spec.fields = {
+    design.fields = {
         record::shownOnly(QStringLiteral("INDICE"), ui->Text1),
         record::whenNotBlank(QStringLiteral("CLIENTE"), ui->Text2),
         record::whenNotBlank(QStringLiteral("NOME"), ui->Text3),
@@ -143,17 +143,17 @@ void Form54::Form_Load()
                          [] { return Variant(rt::Format(rt::Now(), QStringLiteral("hh:nn"))); }),
         record::flag(QStringLiteral("LIQUI"), ui->Check1),
     };
-    spec.required = {{ui->Text3, msg::RequiredName}, {ui->Text2, RequiredClientCode}};
-    spec.shownButton = ui->Command3D4;
-    spec.save = SaveMode::AddOnly;
-    spec.navigation = NavigationKind::WithMessage;
-    spec.deletion = Deletion::None;
+    design.required = {{ui->Text3, msg::RequiredName}, {ui->Text2, RequiredClientCode}};
+    design.shownButton = ui->Command3D4;
+    design.save = SaveMode::AddOnly;
+    design.navigation = NavigationKind::WithMessage;
+    design.deletion = Deletion::None;
     // Showing starts from a cleared window, and the withdrawal tick is part of it.
-    spec.hooks.mayShowValues = [this] {
+    design.hooks.mayShowValues = [this] {
         ui->Check2->setValue(ui::CheckBox::Unchecked);
         return true;
     };
-    record_ = std::make_unique<RecordWindowPattern>(std::move(spec));
+    record_ = std::make_unique<RecordWindowPattern>(std::move(design));
 
     NameFragmentSearchSpec names;
     names.list = ui->List1;

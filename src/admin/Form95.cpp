@@ -83,38 +83,38 @@ void Form95::connectControls()
 
 void Form95::Form_Load()
 {
-    RecordWindowSpec spec;
-    spec.table = QStringLiteral("USUARIOS");
-    spec.keyField = QStringLiteral("IDENT");
-    spec.codeBox = ui->Text1;
-    spec.nameBox = ui->Text2;
+    RecordWindowSpec design;
+    design.table = QStringLiteral("USUARIOS");
+    design.keyField = QStringLiteral("IDENT");
+    design.codeBox = ui->Text1;
+    design.nameBox = ui->Text2;
     // Identification and name are stored as typed, blanks included.
-    spec.fields = {record::shownOnly(QStringLiteral("IDENT"), ui->Text1),
+    design.fields = {record::shownOnly(QStringLiteral("IDENT"), ui->Text1),
                    record::always(QStringLiteral("NOME"), ui->Text2),
                    record::always(QStringLiteral("USUA"), ui->Text3),
                    record::computed(QStringLiteral("DTIDENT"), [] { return rt::Now(); })};
     const std::array<QAbstractButton*, RightCount> boxes = rightBoxes();
     for (int i = 0; i < RightCount; ++i)
-        spec.fields.push_back(record::flag(QLatin1String(RightFields[size_t(i)]), boxes[size_t(i)]));
-    spec.required = {{ui->Text2, QStringLiteral("PREENCHIMENTO OBRIGATORIO - SENHA")},
+        design.fields.push_back(record::flag(QLatin1String(RightFields[size_t(i)]), boxes[size_t(i)]));
+    design.required = {{ui->Text2, QStringLiteral("PREENCHIMENTO OBRIGATORIO - SENHA")},
                      {ui->Text3, QStringLiteral("PREENCHIMENTO OBRIGATORIO - NOME DO USUÁRIO")}};
-    spec.shownButton = ui->Command3D3;
-    spec.clearButton = ui->Command3D2;
-    spec.afterAddition = AfterAddition::ReportNewKey;
-    spec.texts.newRecord = QStringLiteral("Conta Cadastrada com Codigo: ");
+    design.shownButton = ui->Command3D3;
+    design.clearButton = ui->Command3D2;
+    design.afterAddition = AfterAddition::ReportNewKey;
+    design.texts.newRecord = QStringLiteral("Conta Cadastrada com Codigo: ");
     // A failed write reports the failure and nothing else: no new code is read
     // back, since the last row would be someone else's.
-    spec.writeFailures = WriteFailures::Reported;
-    spec.deletion = Deletion::AskFirst;
-    spec.navigation = NavigationKind::WithMessage;
-    spec.focusAfterAlteration = spec.focusAfterAddition = spec.focusAfterClear = ui->Text2;
+    design.writeFailures = WriteFailures::Reported;
+    design.deletion = Deletion::AskFirst;
+    design.navigation = NavigationKind::WithMessage;
+    design.focusAfterAlteration = design.focusAfterAddition = design.focusAfterClear = ui->Text2;
     // A refused display still counts as shown: "Gravar" and "Excluir" then act
     // on the row moved to, each under its own right.
-    spec.hooks.mayShowValues = [] { return allowed(Right::CCU); };
-    spec.hooks.mayAlter = [] { return allowed(Right::ACU); };
-    spec.hooks.mayAdd = [] { return allowed(Right::ICU); };
-    spec.hooks.mayDelete = [] { return allowed(Right::ECU); };
-    record_ = std::make_unique<RecordWindowPattern>(std::move(spec));
+    design.hooks.mayShowValues = [] { return allowed(Right::CCU); };
+    design.hooks.mayAlter = [] { return allowed(Right::ACU); };
+    design.hooks.mayAdd = [] { return allowed(Right::ICU); };
+    design.hooks.mayDelete = [] { return allowed(Right::ECU); };
+    record_ = std::make_unique<RecordWindowPattern>(std::move(design));
 }
 
 void Form95::Form_Unload() { record_.reset(); }

@@ -27,9 +27,9 @@ bool isWholeNumberText(const QString& text)
 
 }  // namespace
 
-NameFragmentSearch::NameFragmentSearch(db::Recordset recordset, NameFragmentSearchSpec spec,
+NameFragmentSearch::NameFragmentSearch(db::Recordset recordset, NameFragmentSearchSpec design,
                                        std::function<void()> show, std::function<void()> endShown)
-    : rs_(std::move(recordset)), spec_(std::move(spec)), show_(std::move(show)), endShown_(std::move(endShown))
+    : rs_(std::move(recordset)), spec_(std::move(design)), show_(std::move(show)), endShown_(std::move(endShown))
 {
     if (spec_.nameNotFound.isEmpty())
         spec_.nameNotFound = spec_.codeNotFound;

@@ -52,7 +52,7 @@ public:
     // `recordset` shares its position with the window's own. `show` is the
     // window's Show of the current row; `endShown` ends the shown state after a
     // search that found nothing.
-    NameFragmentSearch(db::Recordset recordset, NameFragmentSearchSpec spec, std::function<void()> show,
+    NameFragmentSearch(db::Recordset recordset, NameFragmentSearchSpec design, std::function<void()> show,
                        std::function<void()> endShown);
 
     // The whole "Consultar": code, else name, else the request for either.
@@ -65,7 +65,7 @@ public:
     // Nothing happens while no name is chosen.
     void pick();
 
-    const NameFragmentSearchSpec& spec() const { return spec_; }
+    const NameFragmentSearchSpec& design() const { return spec_; }
 
     // "FIELD LIKE '*text*'" matching the text literally: the pattern
     // characters and quotes a pasted text may hold stand for themselves.

@@ -7,7 +7,7 @@
 
 namespace vorna {
 
-RecordWindowPattern::RecordWindowPattern(RecordWindowSpec spec) : spec_(std::move(spec))
+RecordWindowPattern::RecordWindowPattern(RecordWindowSpec design) : spec_(std::move(design))
 {
     const db::Database& database = spec_.database.isOpen() ? spec_.database : state().MainDatabase;
     rs_ = database.openRecordset(spec_.table);

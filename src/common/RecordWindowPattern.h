@@ -25,22 +25,22 @@ class QWidget;
 //
 //   void Form10::Form_Load()
 //   {
-//       RecordWindowSpec spec;
-//       spec.table = "CIAS";
-//       spec.keyField = "CODIGO";
-//       spec.codeBox = ui->Text1;
-//       spec.nameBox = ui->Text2;
-//       spec.fields = {record::always("CODIGO", ui->Text1), record::always("NOME", ui->Text2),
+//       RecordWindowSpec design;
+//       design.table = "CIAS";
+//       design.keyField = "CODIGO";
+//       design.codeBox = ui->Text1;
+//       design.nameBox = ui->Text2;
+//       design.fields = {record::always("CODIGO", ui->Text1), record::always("NOME", ui->Text2),
 //                      record::whenNotEmpty("META", ui->MaskEdBox11),
 //                      record::whenNotBlank("CONTATO", ui->Text3), record::rate("JUR4", ui->MaskEdBox4)};
-//       spec.required = {{ui->Text2, msg::RequiredName}};
-//       spec.shownButton = ui->Command3D3;
-//       spec.focusAfterAlteration = spec.focusAfterAddition = spec.focusAfterDeletion = ui->Text1;
-//       spec.navigation = NavigationKind::Silent;
-//       spec.search.list = ui->List1;
-//       spec.search.listPlace = QRect(2220, 510, 4650, 4440);
-//       spec.search.codeNotFound = msg::InsurerNotFound;
-//       record_ = std::make_unique<RecordWindowPattern>(std::move(spec));
+//       design.required = {{ui->Text2, msg::RequiredName}};
+//       design.shownButton = ui->Command3D3;
+//       design.focusAfterAlteration = design.focusAfterAddition = design.focusAfterDeletion = ui->Text1;
+//       design.navigation = NavigationKind::Silent;
+//       design.search.list = ui->List1;
+//       design.search.listPlace = QRect(2220, 510, 4650, 4440);
+//       design.search.codeNotFound = msg::InsurerNotFound;
+//       record_ = std::make_unique<RecordWindowPattern>(std::move(design));
 //   }
 //   void Form10::Form_Unload() { record_.reset(); }
 //   void Form10::ShowInsurer() { record_->Show(); }
@@ -139,7 +139,7 @@ class RecordWindowPattern {
 public:
     // The window's load step: opens the table (and LOGUI for audit rows) and
     // shows nothing. Throws the engine's error for a table that is missing.
-    explicit RecordWindowPattern(RecordWindowSpec spec);
+    explicit RecordWindowPattern(RecordWindowSpec design);
 
     // The four procedures.
     // Show: the current row into the boxes, after Clear; the shown button (and
@@ -184,7 +184,7 @@ public:
     db::Recordset& recordset() { return rs_; }
     AuditLog& auditLog() { return audit_; }
     NameFragmentSearch* search() { return search_.get(); }
-    const RecordWindowSpec& spec() const { return spec_; }
+    const RecordWindowSpec& design() const { return spec_; }
 
 private:
     static void focus(QWidget* box);

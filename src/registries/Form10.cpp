@@ -68,12 +68,12 @@ void Form10::connectControls()
 // the record window's four procedures over these fields.
 void Form10::Form_Load()
 {
-    RecordWindowSpec spec;
-    spec.table = QStringLiteral("CIAS");
-    spec.keyField = QStringLiteral("CODIGO");
-    spec.codeBox = ui->Text1;
-    spec.nameBox = ui->Text2;
-    spec.fields = {
+    RecordWindowSpec design;
+    design.table = QStringLiteral("CIAS");
+    design.keyField = QStringLiteral("CODIGO");
+    design.codeBox = ui->Text1;
+    design.nameBox = ui->Text2;
+    design.fields = {
         record::always("CODIGO", ui->Text1),
         record::always("NOME", ui->Text2),
         record::whenNotEmpty("META", ui->MaskEdBox11),
@@ -95,17 +95,17 @@ void Form10::Form_Load()
         record::rate("JUR10", ui->MaskEdBox1),
         record::rate("JUR12", ui->MaskEdBox12),
     };
-    spec.required = {{ui->Text2, msg::RequiredName}};
-    spec.shownButton = ui->Command3D3;
-    spec.focusAfterAlteration = spec.focusAfterAddition = spec.focusAfterDeletion = ui->Text1;
-    spec.writeFailures = WriteFailures::Unhandled;
-    spec.deletion = Deletion::AskFirst;
-    spec.navigation = NavigationKind::Silent;
-    spec.search.list = ui->List1;
-    spec.search.listPlace = QRect(2220, 510, 4650, 4440);
-    spec.search.codeNotFound = msg::InsurerNotFound;
-    spec.search.enterCodeOrName = msg::EnterCodeOrNameAccented;
-    record_ = std::make_unique<RecordWindowPattern>(std::move(spec));
+    design.required = {{ui->Text2, msg::RequiredName}};
+    design.shownButton = ui->Command3D3;
+    design.focusAfterAlteration = design.focusAfterAddition = design.focusAfterDeletion = ui->Text1;
+    design.writeFailures = WriteFailures::Unhandled;
+    design.deletion = Deletion::AskFirst;
+    design.navigation = NavigationKind::Silent;
+    design.search.list = ui->List1;
+    design.search.listPlace = QRect(2220, 510, 4650, 4440);
+    design.search.codeNotFound = msg::InsurerNotFound;
+    design.search.enterCodeOrName = msg::EnterCodeOrNameAccented;
+    record_ = std::make_unique<RecordWindowPattern>(std::move(design));
 }
 
 void Form10::Form_Unload() { record_.reset(); }

@@ -65,28 +65,28 @@ void Form11::Form_Load()
     ui::MaskEdBox* const commissions[] = {ui->MaskEdBox1, ui->MaskEdBox2,  ui->MaskEdBox3,  ui->MaskEdBox4,
                                           ui->MaskEdBox5, ui->MaskEdBox6,  ui->MaskEdBox7,  ui->MaskEdBox8,
                                           ui->MaskEdBox9, ui->MaskEdBox10, ui->MaskEdBox11, ui->MaskEdBox12};
-    RecordWindowSpec spec;
-    spec.table = QStringLiteral("RAMOS");
-    spec.keyField = QStringLiteral("CODIGO");
-    spec.codeBox = ui->Text1;
-    spec.nameBox = ui->Text2;
-    spec.fields = {record::always("CODIGO", ui->Text1), record::always("NOME", ui->Text2)};
+    RecordWindowSpec design;
+    design.table = QStringLiteral("RAMOS");
+    design.keyField = QStringLiteral("CODIGO");
+    design.codeBox = ui->Text1;
+    design.nameBox = ui->Text2;
+    design.fields = {record::always("CODIGO", ui->Text1), record::always("NOME", ui->Text2)};
     for (int i = 0; i < 12; ++i)
-        spec.fields.push_back(record::rate(QStringLiteral("COM%1").arg(i + 1), commissions[i]));
-    spec.required = {{ui->Text2, msg::RequiredName}, {ui->Text1, msg::RequiredCode}};
-    spec.shownButton = ui->Command3D3;
-    spec.clearButton = ui->Command3D2;
-    spec.focusAfterAlteration = spec.focusAfterAddition = spec.focusAfterDeletion = ui->Text1;
-    spec.writeFailures = WriteFailures::Reported;
-    spec.texts.writeFailure = msg::RecordLocked;
-    spec.texts.duplicateKey = msg::DuplicateCode;
-    spec.deletion = Deletion::WithoutQuestion;
-    spec.deletionDisablesClear = true;
-    spec.navigation = NavigationKind::Silent;
-    spec.search.list = ui->List1;  // shown where the layout put it
-    spec.search.codeNotFound = msg::ProductNotFound;
-    spec.search.enterCodeOrName = msg::EnterCodeOrNamePlain;
-    record_ = std::make_unique<RecordWindowPattern>(std::move(spec));
+        design.fields.push_back(record::rate(QStringLiteral("COM%1").arg(i + 1), commissions[i]));
+    design.required = {{ui->Text2, msg::RequiredName}, {ui->Text1, msg::RequiredCode}};
+    design.shownButton = ui->Command3D3;
+    design.clearButton = ui->Command3D2;
+    design.focusAfterAlteration = design.focusAfterAddition = design.focusAfterDeletion = ui->Text1;
+    design.writeFailures = WriteFailures::Reported;
+    design.texts.writeFailure = msg::RecordLocked;
+    design.texts.duplicateKey = msg::DuplicateCode;
+    design.deletion = Deletion::WithoutQuestion;
+    design.deletionDisablesClear = true;
+    design.navigation = NavigationKind::Silent;
+    design.search.list = ui->List1;  // shown where the layout put it
+    design.search.codeNotFound = msg::ProductNotFound;
+    design.search.enterCodeOrName = msg::EnterCodeOrNamePlain;
+    record_ = std::make_unique<RecordWindowPattern>(std::move(design));
 }
 
 void Form11::Form_Unload() { record_.reset(); }

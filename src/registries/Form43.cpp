@@ -53,25 +53,25 @@ void Form43::connectControls()
 
 void Form43::Form_Load()
 {
-    RecordWindowSpec spec;
-    spec.table = QStringLiteral("ATENDE");
-    spec.keyField = QStringLiteral("XCONPG");
-    spec.nameField = QStringLiteral("XCONTA");
-    spec.codeBox = ui->Text1;
-    spec.nameBox = ui->Text2;
+    RecordWindowSpec design;
+    design.table = QStringLiteral("ATENDE");
+    design.keyField = QStringLiteral("XCONPG");
+    design.nameField = QStringLiteral("XCONTA");
+    design.codeBox = ui->Text1;
+    design.nameBox = ui->Text2;
     // The name is stored as typed, blanks included; an empty target leaves XMETA empty.
-    spec.fields = {record::shownOnly(QStringLiteral("XCONPG"), ui->Text1),
+    design.fields = {record::shownOnly(QStringLiteral("XCONPG"), ui->Text1),
                    record::always(QStringLiteral("XCONTA"), ui->Text2),
                    record::numberWhenNotEmpty(QStringLiteral("XMETA"), ui->MaskEdBox1)};
-    spec.required = {{ui->Text2, msg::RequiredAccount}};
-    spec.shownButton = ui->Command3D3;
-    spec.save = SaveMode::AddOnly;
-    spec.afterAddition = AfterAddition::ReportNewKey;
-    spec.texts.newRecord = QStringLiteral("Atendente Cadastrado com Codigo: ");
-    spec.deletion = Deletion::AskFirst;
-    spec.navigation = NavigationKind::WithMessage;
-    spec.focusAfterAlteration = spec.focusAfterAddition = ui->Text2;
-    record_ = std::make_unique<RecordWindowPattern>(std::move(spec));
+    design.required = {{ui->Text2, msg::RequiredAccount}};
+    design.shownButton = ui->Command3D3;
+    design.save = SaveMode::AddOnly;
+    design.afterAddition = AfterAddition::ReportNewKey;
+    design.texts.newRecord = QStringLiteral("Atendente Cadastrado com Codigo: ");
+    design.deletion = Deletion::AskFirst;
+    design.navigation = NavigationKind::WithMessage;
+    design.focusAfterAlteration = design.focusAfterAddition = ui->Text2;
+    record_ = std::make_unique<RecordWindowPattern>(std::move(design));
 }
 
 void Form43::Form_Unload() { record_.reset(); }

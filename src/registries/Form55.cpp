@@ -53,22 +53,22 @@ void Form55::connectControls()
 
 void Form55::Form_Load()
 {
-    RecordWindowSpec spec;
-    spec.table = QStringLiteral("GRUPO");
-    spec.keyField = QStringLiteral("CODIGO");
-    spec.codeBox = ui->Text1;
-    spec.nameBox = ui->Text2;
-    spec.fields = {record::shownOnly(QStringLiteral("CODIGO"), ui->Text1),
+    RecordWindowSpec design;
+    design.table = QStringLiteral("GRUPO");
+    design.keyField = QStringLiteral("CODIGO");
+    design.codeBox = ui->Text1;
+    design.nameBox = ui->Text2;
+    design.fields = {record::shownOnly(QStringLiteral("CODIGO"), ui->Text1),
                    record::always(QStringLiteral("NOME"), ui->Text2)};
-    spec.required = {{ui->Text2, msg::RequiredAccount}};
-    spec.shownButton = ui->Command3D3;
-    spec.save = SaveMode::AddOnly;
-    spec.afterAddition = AfterAddition::ReportNewKey;
-    spec.texts.newRecord = QStringLiteral("Conta Cadastrada com Codigo: ");
-    spec.deletion = Deletion::AskFirst;
-    spec.navigation = NavigationKind::WithMessage;
-    spec.focusAfterAlteration = spec.focusAfterAddition = ui->Text2;
-    record_ = std::make_unique<RecordWindowPattern>(std::move(spec));
+    design.required = {{ui->Text2, msg::RequiredAccount}};
+    design.shownButton = ui->Command3D3;
+    design.save = SaveMode::AddOnly;
+    design.afterAddition = AfterAddition::ReportNewKey;
+    design.texts.newRecord = QStringLiteral("Conta Cadastrada com Codigo: ");
+    design.deletion = Deletion::AskFirst;
+    design.navigation = NavigationKind::WithMessage;
+    design.focusAfterAlteration = design.focusAfterAddition = ui->Text2;
+    record_ = std::make_unique<RecordWindowPattern>(std::move(design));
 }
 
 void Form55::Form_Unload() { record_.reset(); }

@@ -90,13 +90,13 @@ void Form6::connectControls()
 
 void Form6::Form_Load()
 {
-    RecordWindowSpec spec;
-    spec.table = QStringLiteral("PRODUTOR");
-    spec.keyField = QStringLiteral("CODIGO");
-    spec.codeBox = ui->Text1;
-    spec.nameBox = ui->Text2;
+    RecordWindowSpec design;
+    design.table = QStringLiteral("PRODUTOR");
+    design.keyField = QStringLiteral("CODIGO");
+    design.codeBox = ui->Text1;
+    design.nameBox = ui->Text2;
     // CODIGO is given once, when the producer is added, and never rewritten.
-    spec.fields = {
+    design.fields = {
         record::shownOnly("CODIGO", ui->Text1),
         record::always("NOME", ui->Text2),
         record::whenNotBlank("FILIAL", ui->Text23),
@@ -112,39 +112,39 @@ void Form6::Form_Load()
         record::options("POSICAO", {{ui->Option1, "1"}, {ui->Option2, "2"}, {ui->Option3, "3"}, {ui->Option4, "0"}}),
         record::options("JUROS", {{ui->Option5, "C"}, {ui->Option6, "S"}}),
     };
-    spec.required = {{ui->Text2, msg::RequiredName}};
-    spec.validateAlteration = false;
-    spec.shownButton = ui->Command3D3;
-    spec.afterAddition = AfterAddition::ReportNewKey;
-    spec.texts.newRecord = ProducerAdded;
-    spec.focusAfterAlteration = spec.focusAfterDeletion = ui->Text1;
-    spec.focusAfterAddition = spec.focusAfterClear = ui->Text2;
-    spec.navigation = NavigationKind::WithMessage;
-    spec.search.list = ui->List1;
-    spec.search.listPlace = QRect(3300, 1620, 5385, 1290);
-    spec.search.showLastFound = true;
-    spec.search.codeNotFound = msg::ProducerNotFoundPlain;
-    spec.search.nameNotFound = msg::ProducerNotFoundAccented;
-    spec.search.enterCodeOrName = msg::EnterCodeOrNamePlain;
-    spec.audit = audit::Producer;
-    spec.hooks.mayAlter = [this] {
+    design.required = {{ui->Text2, msg::RequiredName}};
+    design.validateAlteration = false;
+    design.shownButton = ui->Command3D3;
+    design.afterAddition = AfterAddition::ReportNewKey;
+    design.texts.newRecord = ProducerAdded;
+    design.focusAfterAlteration = design.focusAfterDeletion = ui->Text1;
+    design.focusAfterAddition = design.focusAfterClear = ui->Text2;
+    design.navigation = NavigationKind::WithMessage;
+    design.search.list = ui->List1;
+    design.search.listPlace = QRect(3300, 1620, 5385, 1290);
+    design.search.showLastFound = true;
+    design.search.codeNotFound = msg::ProducerNotFoundPlain;
+    design.search.nameNotFound = msg::ProducerNotFoundAccented;
+    design.search.enterCodeOrName = msg::EnterCodeOrNamePlain;
+    design.audit = audit::Producer;
+    design.hooks.mayAlter = [this] {
         warnWhenOtherBranch(OtherBranchAlteration);
         return true;
     };
-    spec.hooks.mayDelete = [this] {
+    design.hooks.mayDelete = [this] {
         warnWhenOtherBranch(OtherBranchDeletion);
         return true;
     };
     // A new producer always belongs to the installation's branch.
-    spec.hooks.beforeNewRow = [this] {
+    design.hooks.beforeNewRow = [this] {
         ui->Text23->setText(QString::number(vorna::state().BranchNumber));
         findLastCodeOfBranch();
     };
-    spec.hooks.fillNewRow = [](db::Recordset& rs) {
+    design.hooks.fillNewRow = [](db::Recordset& rs) {
         rs.setField(QStringLiteral("CODIGO"), Variant(vorna::state().LastProducerCode + 1));
         rs.setField(QStringLiteral("FILIAL"), Variant(vorna::state().BranchNumber));
     };
-    record_ = std::make_unique<RecordWindowPattern>(std::move(spec));
+    record_ = std::make_unique<RecordWindowPattern>(std::move(design));
 }
 
 void Form6::Form_Unload() { record_.reset(); }

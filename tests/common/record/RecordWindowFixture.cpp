@@ -66,80 +66,80 @@ void RecordTestWindow::buildControls()
 
 void RecordTestWindow::Form_Load()
 {
-    RecordWindowSpec spec;
-    declare_(spec, *this);
-    record = std::make_unique<RecordWindowPattern>(std::move(spec));
+    RecordWindowSpec design;
+    declare_(design, *this);
+    record = std::make_unique<RecordWindowPattern>(std::move(design));
 }
 
-void declareInsurerLike(RecordWindowSpec& spec, RecordTestWindow& w)
+void declareInsurerLike(RecordWindowSpec& design, RecordTestWindow& w)
 {
-    spec.table = "CIAS";
-    spec.keyField = "CODIGO";
-    spec.codeBox = w.Text1;
-    spec.nameBox = w.Text2;
-    spec.fields = {record::always("CODIGO", w.Text1),    record::always("NOME", w.Text2),
+    design.table = "CIAS";
+    design.keyField = "CODIGO";
+    design.codeBox = w.Text1;
+    design.nameBox = w.Text2;
+    design.fields = {record::always("CODIGO", w.Text1),    record::always("NOME", w.Text2),
                    record::whenNotBlank("CONTATO", w.Text3), record::whenNotEmpty("META", w.MaskEdBox1),
                    record::rate("JUR4", w.MaskEdBox4),   record::rate("JUR5", w.MaskEdBox5)};
-    spec.required = {{w.Text2, msg::RequiredName}};
-    spec.shownButton = w.Command3D3;
-    spec.clearButton = w.Command3D2;
-    spec.focusAfterAlteration = spec.focusAfterAddition = spec.focusAfterDeletion = w.Text1;
-    spec.navigation = NavigationKind::Silent;
-    spec.search.list = w.List1;
-    spec.search.listPlace = QRect(2220, 510, 4650, 2000);
-    spec.search.codeNotFound = msg::InsurerNotFound;
+    design.required = {{w.Text2, msg::RequiredName}};
+    design.shownButton = w.Command3D3;
+    design.clearButton = w.Command3D2;
+    design.focusAfterAlteration = design.focusAfterAddition = design.focusAfterDeletion = w.Text1;
+    design.navigation = NavigationKind::Silent;
+    design.search.list = w.List1;
+    design.search.listPlace = QRect(2220, 510, 4650, 2000);
+    design.search.codeNotFound = msg::InsurerNotFound;
 }
 
-void declareAttendantLike(RecordWindowSpec& spec, RecordTestWindow& w)
+void declareAttendantLike(RecordWindowSpec& design, RecordTestWindow& w)
 {
-    spec.table = "ATENDE";
-    spec.keyField = "XCONPG";
-    spec.nameField = "XCONTA";
-    spec.codeBox = w.Text1;
-    spec.nameBox = w.Text2;
-    spec.fields = {record::shownOnly("XCONPG", w.Text1), record::always("XCONTA", w.Text2),
+    design.table = "ATENDE";
+    design.keyField = "XCONPG";
+    design.nameField = "XCONTA";
+    design.codeBox = w.Text1;
+    design.nameBox = w.Text2;
+    design.fields = {record::shownOnly("XCONPG", w.Text1), record::always("XCONTA", w.Text2),
                    record::numberWhenNotEmpty("XMETA", w.MaskEdBox1)};
-    spec.required = {{w.Text2, msg::RequiredAccount}};
-    spec.shownButton = w.Command3D3;
-    spec.save = SaveMode::AddOnly;
-    spec.afterAddition = AfterAddition::ReportNewKey;
-    spec.texts.newRecord = QStringLiteral("Atendente Cadastrado com Codigo: ");
-    spec.focusAfterAlteration = spec.focusAfterAddition = w.Text2;
-    spec.navigation = NavigationKind::WithMessage;
+    design.required = {{w.Text2, msg::RequiredAccount}};
+    design.shownButton = w.Command3D3;
+    design.save = SaveMode::AddOnly;
+    design.afterAddition = AfterAddition::ReportNewKey;
+    design.texts.newRecord = QStringLiteral("Atendente Cadastrado com Codigo: ");
+    design.focusAfterAlteration = design.focusAfterAddition = w.Text2;
+    design.navigation = NavigationKind::WithMessage;
 }
 
-void declareProducerLike(RecordWindowSpec& spec, RecordTestWindow& w)
+void declareProducerLike(RecordWindowSpec& design, RecordTestWindow& w)
 {
-    spec.table = "PRODUTOR";
-    spec.keyField = "CODIGO";
-    spec.codeBox = w.Text1;
-    spec.nameBox = w.Text2;
-    spec.fields = {record::shownOnly("CODIGO", w.Text1), record::always("NOME", w.Text2),
+    design.table = "PRODUTOR";
+    design.keyField = "CODIGO";
+    design.codeBox = w.Text1;
+    design.nameBox = w.Text2;
+    design.fields = {record::shownOnly("CODIGO", w.Text1), record::always("NOME", w.Text2),
                    record::whenNotBlank("TELEFONE", w.Text3),
                    record::numberWhenNotEmpty("COMISSAO", w.MaskEdBox1),
                    record::options("POSICAO", {{w.Option1, "1"}, {w.Option2, "2"}})};
-    spec.required = {{w.Text2, msg::RequiredName}};
-    spec.validateAlteration = false;
-    spec.shownButton = w.Command3D3;
-    spec.clearButton = w.Command3D2;
-    spec.afterAddition = AfterAddition::ReportNewKey;
-    spec.texts.newRecord = QStringLiteral("Produtor Cadastrado com Codigo: ");
-    spec.focusAfterAlteration = spec.focusAfterDeletion = w.Text1;
-    spec.focusAfterAddition = spec.focusAfterClear = w.Text2;
-    spec.navigation = NavigationKind::WithMessage;
-    spec.search.list = w.List1;
-    spec.search.showLastFound = true;
-    spec.search.codeNotFound = msg::ProducerNotFoundPlain;
-    spec.search.nameNotFound = msg::ProducerNotFoundAccented;
-    spec.search.enterCodeOrName = msg::EnterCodeOrNamePlain;
-    spec.audit = audit::Producer;
+    design.required = {{w.Text2, msg::RequiredName}};
+    design.validateAlteration = false;
+    design.shownButton = w.Command3D3;
+    design.clearButton = w.Command3D2;
+    design.afterAddition = AfterAddition::ReportNewKey;
+    design.texts.newRecord = QStringLiteral("Produtor Cadastrado com Codigo: ");
+    design.focusAfterAlteration = design.focusAfterDeletion = w.Text1;
+    design.focusAfterAddition = design.focusAfterClear = w.Text2;
+    design.navigation = NavigationKind::WithMessage;
+    design.search.list = w.List1;
+    design.search.showLastFound = true;
+    design.search.codeNotFound = msg::ProducerNotFoundPlain;
+    design.search.nameNotFound = msg::ProducerNotFoundAccented;
+    design.search.enterCodeOrName = msg::EnterCodeOrNamePlain;
+    design.audit = audit::Producer;
     // Codes are counted per branch: the branch's last row plus one.
-    spec.hooks.beforeNewRow = [&w] {
+    design.hooks.beforeNewRow = [&w] {
         db::Recordset& rs = w.record->recordset();
         rs.FindLast(QStringLiteral("FILIAL = 1"));
         state().LastProducerCode = rs.NoMatch() ? 0 : rt::CLng(rs.field("CODIGO"));
     };
-    spec.hooks.fillNewRow = [](db::Recordset& rs) {
+    design.hooks.fillNewRow = [](db::Recordset& rs) {
         rs.setField("CODIGO", Variant(state().LastProducerCode + 1));
         rs.setField("FILIAL", Variant(1));
     };

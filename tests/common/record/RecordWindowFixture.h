@@ -69,13 +69,13 @@ private:
 // Declarations of the kinds of register the program has.
 // Insurer-like: CIAS, key typed, optional text and amount, two rates, silent
 // navigation, search by code or name pieces, deletion asked first.
-void declareInsurerLike(RecordWindowSpec& spec, RecordTestWindow& w);
+void declareInsurerLike(RecordWindowSpec& design, RecordTestWindow& w);
 // Attendant-like: ATENDE, key numbered by the database, add-only, new key
 // reported, navigation with its message, no search.
-void declareAttendantLike(RecordWindowSpec& spec, RecordTestWindow& w);
+void declareAttendantLike(RecordWindowSpec& design, RecordTestWindow& w);
 // Producer-like: PRODUTOR, code computed per branch 1, audit rows, alteration
 // without the name check, navigation with its message, search.
-void declareProducerLike(RecordWindowSpec& spec, RecordTestWindow& w);
+void declareProducerLike(RecordWindowSpec& design, RecordTestWindow& w);
 
 // A second workstation holding the write lock of the main database file.
 class SecondWorkstationLock {

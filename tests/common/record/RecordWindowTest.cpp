@@ -144,10 +144,10 @@ TEST_F(RecordWindowTest, ADeletionWithoutQuestionKeepsLimparDisabledUntilTheNext
 {
     addRow("CIAS", {{"CODIGO", 1}, {"NOME", "ALFA"}});
     addRow("CIAS", {{"CODIGO", 2}, {"NOME", "BETA"}});
-    auto& w = open([](RecordWindowSpec& spec, RecordTestWindow& w) {
-        declareInsurerLike(spec, w);
-        spec.deletion = Deletion::WithoutQuestion;
-        spec.deletionDisablesClear = true;
+    auto& w = open([](RecordWindowSpec& design, RecordTestWindow& w) {
+        declareInsurerLike(design, w);
+        design.deletion = Deletion::WithoutQuestion;
+        design.deletionDisablesClear = true;
     });
     click(w.Command3D8);
     click(w.Command3D3);

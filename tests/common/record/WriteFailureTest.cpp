@@ -72,9 +72,9 @@ TEST_F(WriteFailureTest, ARefusedAlterationKeepsTheStoredRowAndClearsTheWindow)
 TEST_F(WriteFailureTest, ADuplicateKeyMayHaveItsOwnText)
 {
     addRow("CIAS", {{"CODIGO", 1}, {"NOME", "ALFA"}});
-    auto& w = open([](RecordWindowSpec& spec, RecordTestWindow& w) {
-        declareInsurerLike(spec, w);
-        spec.texts.duplicateKey = msg::DuplicateCode;
+    auto& w = open([](RecordWindowSpec& design, RecordTestWindow& w) {
+        declareInsurerLike(design, w);
+        design.texts.duplicateKey = msg::DuplicateCode;
     });
     type(w.Text1, "1");
     type(w.Text2, "BETA");
@@ -104,9 +104,9 @@ TEST_F(WriteFailureTest, AnUnhandledWriteFailureLeavesTheWindowAsItWasAndStoresN
         if (auto* engine = dynamic_cast<const EngineError*>(&e))
             reported.push_back(engine->number());
     });
-    auto& w = open([](RecordWindowSpec& spec, RecordTestWindow& w) {
-        declareInsurerLike(spec, w);
-        spec.writeFailures = WriteFailures::Unhandled;
+    auto& w = open([](RecordWindowSpec& design, RecordTestWindow& w) {
+        declareInsurerLike(design, w);
+        design.writeFailures = WriteFailures::Unhandled;
     });
     type(w.Text1, "5");
     type(w.Text2, "ALFA");
