@@ -1,0 +1,95 @@
+#pragma once
+#include "common/ProgramState.h"
+#include "common/WindowRefs.h"
+#include "platform/controls/Window.h"
+#include "platform/database/Recordset.h"
+#include "shell/ProgramEnd.h"
+#include "support/ProgramFixture.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <sqlite3.h>
+
+namespace vorna::test {
+
+// Logged in at the first level with every right, the main menu shown; the end
+// of the program is recorded instead of carried out.
+class AdminFixture : public ProgramFixture {
+protected:
+    void SetUp() override
+    {
+        ProgramFixture::SetUp();
+        shell::setEndProgramHandler([this] { ++programEnds; });
+        setNow(QDateTime(QDate(2024, 5, 10), QTime(9, 30)));
+        logIn(level::Total, everyRight());
+        windows::Form2().Show();
+    }
+    void TearDown() override
+    {
+        releaseLock();
+        ui::destroyAllWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        shell::setEndProgramHandler({});
+        ProgramFixture::TearDown();
+    }
+
+    // Shows a window as its menu item does, and makes it the active one so the
+    // focus moves in it as it does for a user.
+    static void open(ui::Window& window)
+    {
+        window.Show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    // Types into a box as the user does: click into it, then the keys.
+    static void typeInto(QLineEdit* box, const QString& text)
+    {
+        box->setFocus(Qt::MouseFocusReason);
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    }
+
+    // The first row of a table as another workstation reads it now.
+    Variant stored(const QString& table, const QString& field)
+    {
+        db::Database other = db::Database::open(pathOf(QStringLiteral("VORNA.MDB")));
+        db::Recordset rs = other.openRecordset(table);
+        rs.MoveFirst();
+        return rs.field(field);
+    }
+    void setFirstRow(const QString& table, const Fields& fields)
+    {
+        db::Recordset rs = mainDatabase().openRecordset(table);
+        rs.MoveFirst();
+        rs.Edit();
+        for (const auto& [name, value] : fields)
+            rs.setField(name, value);
+        rs.Update();
+    }
+
+    // Another workstation holding the write lock of the main database.
+    void lockDatabase()
+    {
+        ASSERT_EQ(sqlite3_open_v2(pathOf(QStringLiteral("VORNA.MDB")).toUtf8().constData(), &locker_,
+                                  SQLITE_OPEN_READWRITE, nullptr),
+                  SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(locker_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    }
+    void releaseLock()
+    {
+        if (!locker_)
+            return;
+        sqlite3_exec(locker_, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(locker_);
+        locker_ = nullptr;
+    }
+
+    int programEnds = 0;
+
+private:
+    sqlite3* locker_ = nullptr;
+};
+
+}  // namespace vorna::test
