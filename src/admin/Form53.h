@@ -16,9 +16,6 @@ class Form53 : public ui::DesignedWindow<Ui::Form53> {
 public:
     Form53();
 
-    // The encoded codes of the last save, levels 1 to 3.
-    const std::array<QString, 3>& EncodedLevelCodes() const { return EncodedLevelCodes_; }
-
 protected:
     void connectControls() override;
     void Form_Load() override;
@@ -39,7 +36,7 @@ private:
 
     db::Recordset LevelCodes_;  // DAMUS, on its first row
     bool CheckFailed_ = false;
-    std::array<QString, 3> EncodedLevelCodes_;
+    std::array<QString, 3> EncodedLevelCodes_;  // of the last save, levels 1 to 3
 };
 
 }  // namespace vorna::admin
