@@ -103,8 +103,9 @@ TEST_F(MainMenu, EveryItemActsOrRefusesByLevelAndRight)
                 EXPECT_EQ(dialogs.boxes[0].title, expected.title);
                 EXPECT_EQ(dialogs.boxes[0].buttons, dlg::Buttons::Ok);
                 EXPECT_EQ(dialogs.boxes[0].icon, dlg::Icon::None);
-                if (c.target.window)
+                if (c.target.window) {
                     EXPECT_FALSE(c.target.window().isLoaded());
+                }
                 EXPECT_TRUE(sink.launches.empty());
                 EXPECT_TRUE(state().CallerCode.isEmpty());
                 EXPECT_TRUE(mainMenu().isEnabled());

@@ -51,8 +51,9 @@ TEST_F(PeriodDialog, EachItemOpensItsDialogAndTheCloseButtonGivesTheMenuBack)
         auto* number = periodControl<ui::TextBox>("Text1");
         EXPECT_EQ(prompt->isVisible(), p.numberPrompt != nullptr);
         EXPECT_EQ(number->isVisible(), p.numberPrompt != nullptr);
-        if (p.numberPrompt)
+        if (p.numberPrompt) {
             EXPECT_EQ(prompt->text(), QString::fromUtf8(p.numberPrompt));
+        }
         EXPECT_TRUE(number->text().isEmpty());
 
         QTest::mouseClick(periodControl<ui::PictureButton>("Command3D1"), Qt::LeftButton);

@@ -28,7 +28,7 @@ TEST_F(Screens, SavesTheWindowsWhenAsked)
     for (int i = 0; i < 45; ++i)
         addRow("DOCUMENTOS", {{"APOLICE", QStringLiteral("1")}});
     showMainMenu();
-    QTest::qWaitFor([&] { return !mainMenu().control<QLabel>("Label1")->text().isEmpty(); }, 3000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !mainMenu().control<QLabel>("Label1")->text().isEmpty(); }, 3000));
     EXPECT_TRUE(mainMenu().grab().save(target + "/main-menu.png"));
 
     choose("menuapor");
