@@ -4,6 +4,7 @@
 #include "common/MessageTexts.h"
 #include "common/ProgramState.h"
 #include "common/ToolbarHoverCaptions.h"
+#include "common/ToolbarPictures.h"
 #include "common/WindowRefs.h"
 #include "platform/controls/ControlEvents.h"
 #include "platform/dialogs/Dialogs.h"
@@ -38,10 +39,7 @@ Form42::Form42()
 
 void Form42::connectControls()
 {
-    ui->Command3D2->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    ui->Command3D5->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    for (QPushButton* button : {static_cast<QPushButton*>(ui->Command3D2), static_cast<QPushButton*>(ui->Command3D5)})
-        button->setIconSize(button->size() - QSize(12, 10));
+    setToolbarPictures({{ui->Command3D2, QStyle::SP_DialogSaveButton}, {ui->Command3D5, QStyle::SP_DialogCloseButton}});
 
     auto* captions = new ToolbarHoverCaptions(this);
     captions->add(ui->Command3D2, ui->Label42).add(ui->Command3D5, ui->Label57);

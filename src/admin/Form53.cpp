@@ -5,6 +5,7 @@
 #include "common/MessageTexts.h"
 #include "common/ProgramState.h"
 #include "common/ToolbarHoverCaptions.h"
+#include "common/ToolbarPictures.h"
 #include "common/WindowRefs.h"
 #include "platform/controls/ControlEvents.h"
 #include "platform/dialogs/Dialogs.h"
@@ -34,10 +35,7 @@ Form53::Form53()
 
 void Form53::connectControls()
 {
-    ui->Command3D1->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    ui->Command3D2->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    for (QPushButton* button : {static_cast<QPushButton*>(ui->Command3D1), static_cast<QPushButton*>(ui->Command3D2)})
-        button->setIconSize(button->size() - QSize(12, 10));
+    setToolbarPictures({{ui->Command3D1, QStyle::SP_DialogSaveButton}, {ui->Command3D2, QStyle::SP_DialogCloseButton}});
 
     auto* captions = new ToolbarHoverCaptions(this);
     captions->add(ui->Command3D1, ui->Label2).add(ui->Command3D2, ui->Label8);

@@ -5,6 +5,7 @@
 #include "common/ProgramState.h"
 #include "common/ReportLaunch.h"
 #include "common/WindowRefs.h"
+#include "common/ToolbarPictures.h"
 #include "platform/controls/ControlEvents.h"
 #include "platform/runtime/Runtime.h"
 
@@ -72,7 +73,7 @@ Form54::Form54()
 
 void Form54::connectControls()
 {
-    const std::pair<ui::PictureButton*, QStyle::StandardPixmap> pictures[] = {
+    setToolbarPictures({
         {ui->Command3D1, QStyle::SP_FileIcon},
         {ui->Command3D4, QStyle::SP_DialogSaveButton},
         {ui->Command3D15, QStyle::SP_FileDialogContentsView},
@@ -85,11 +86,7 @@ void Form54::connectControls()
         {ui->Command3D9, QStyle::SP_MediaSeekBackward},
         {ui->Command3D6, QStyle::SP_MediaSeekForward},
         {ui->Command3D7, QStyle::SP_MediaSkipForward},
-    };
-    for (const auto& [button, picture] : pictures) {
-        button->setIcon(style()->standardIcon(picture));
-        button->setIconSize(button->size() - QSize(10, 10));
-    }
+    });
 
     ui::on(ui->Command3D1).Click(this, &Form54::Command3D1_Click);
     ui::on(ui->Command3D4).Click(this, &Form54::Command3D4_Click);

@@ -3,6 +3,7 @@
 #include "common/KeyFilters.h"
 #include "common/ToolbarHoverCaptions.h"
 #include "common/WindowRefs.h"
+#include "common/ToolbarPictures.h"
 #include "platform/controls/ControlEvents.h"
 
 #include <QStyle>
@@ -19,17 +20,13 @@ Form11::Form11()
 
 void Form11::connectControls()
 {
-    const std::pair<QPushButton*, QStyle::StandardPixmap> pictures[] = {
+    setToolbarPictures({
         {ui->Command3D1, QStyle::SP_DialogSaveButton},  {ui->Command3D2, QStyle::SP_DialogResetButton},
         {ui->Command3D3, QStyle::SP_TrashIcon},         {ui->Command3D4, QStyle::SP_FileDialogContentsView},
         {ui->Command3D5, QStyle::SP_DialogCloseButton}, {ui->Command3D8, QStyle::SP_MediaSkipBackward},
         {ui->Command3D9, QStyle::SP_MediaSeekBackward}, {ui->Command3D6, QStyle::SP_MediaSeekForward},
         {ui->Command3D7, QStyle::SP_MediaSkipForward},
-    };
-    for (const auto& [button, picture] : pictures) {
-        button->setIcon(style()->standardIcon(picture));
-        button->setIconSize(button->size() - QSize(12, 10));
-    }
+    });
 
     (new ToolbarHoverCaptions(this))
         ->add(ui->Command3D1, ui->Label17)

@@ -4,6 +4,7 @@
 #include "common/MessageTexts.h"
 #include "common/ToolbarHoverCaptions.h"
 #include "common/WindowRefs.h"
+#include "common/ToolbarPictures.h"
 #include "platform/controls/ControlEvents.h"
 
 #include <QStyle>
@@ -20,15 +21,12 @@ Form43::Form43()
 
 void Form43::connectControls()
 {
-    const std::pair<ui::PictureButton*, QStyle::StandardPixmap> pictures[] = {
+    setToolbarPictures({
         {ui->Command3D1, QStyle::SP_DialogSaveButton}, {ui->Command3D3, QStyle::SP_TrashIcon},
         {ui->Command3D5, QStyle::SP_DialogCloseButton}, {ui->Command3D8, QStyle::SP_MediaSkipBackward},
         {ui->Command3D9, QStyle::SP_MediaSeekBackward}, {ui->Command3D6, QStyle::SP_MediaSeekForward},
-        {ui->Command3D7, QStyle::SP_MediaSkipForward}};
-    for (const auto& [button, picture] : pictures) {
-        button->setIcon(style()->standardIcon(picture));
-        button->setIconSize(button->size() - QSize(12, 10));
-    }
+        {ui->Command3D7, QStyle::SP_MediaSkipForward},
+    });
 
     auto* captions = new ToolbarHoverCaptions(this);
     captions->add(ui->Command3D1, ui->Label15)

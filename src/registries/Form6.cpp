@@ -7,6 +7,7 @@
 #include "common/ProgramState.h"
 #include "common/ToolbarHoverCaptions.h"
 #include "common/WindowRefs.h"
+#include "common/ToolbarPictures.h"
 #include "platform/controls/ControlEvents.h"
 #include "platform/runtime/Runtime.h"
 
@@ -43,15 +44,13 @@ Form6::Form6()
 
 void Form6::connectControls()
 {
-    const std::pair<ui::PictureButton*, QStyle::StandardPixmap> pictures[] = {
+    setToolbarPictures({
         {ui->Command3D2, QStyle::SP_DialogSaveButton},     {ui->Command3D1, QStyle::SP_DialogResetButton},
         {ui->Command3D3, QStyle::SP_TrashIcon},            {ui->Command3D4, QStyle::SP_FileDialogContentsView},
         {ui->Command3D11, QStyle::SP_FileDialogDetailedView}, {ui->Command3D5, QStyle::SP_DialogCloseButton},
         {ui->Command3D8, QStyle::SP_MediaSkipBackward},    {ui->Command3D9, QStyle::SP_MediaSeekBackward},
         {ui->Command3D6, QStyle::SP_MediaSeekForward},     {ui->Command3D7, QStyle::SP_MediaSkipForward},
-    };
-    for (const auto& [button, picture] : pictures)
-        button->setIcon(style()->standardIcon(picture));
+    });
 
     auto* captions = new ToolbarHoverCaptions(this);
     captions->add(ui->Command3D2, ui->Label42)
