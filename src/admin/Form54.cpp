@@ -9,6 +9,7 @@
 #include "platform/controls/ControlEvents.h"
 #include "platform/runtime/Runtime.h"
 
+#include <QApplication>
 #include <QStyle>
 #include <QTextCursor>
 #include <optional>
@@ -286,6 +287,10 @@ void Form54::Text3_LostFocus()
 {
     if (isBlank(ui->Text3->text()))
         return;
+    // Going straight into the open list is a pick among the names it shows:
+    // listing anew under the mouse would pick a client nobody clicked.
+    if (ui->List1->isVisible() && QApplication::focusWidget() == ui->List1)
+        return;
     // Each search lists its own finds only, each name standing for its client.
     ui->List1->Clear();
     clientNames_->listByName();
@@ -312,9 +317,18 @@ void Form54::Text5_LostFocus()
     const QString policy = ui->Text5->text();
     if (isBlank(policy))
         return;
-    // Endorsements carry their policy's number too; only the policy itself counts.
-    documents_.FindFirst(QStringLiteral("APOLICE = ") + quoted(policy) + QStringLiteral(" AND TIPO = 'A'"));
-    if (documents_.NoMatch()) {
+    // Endorsements carry their policy's number too; only the policy itself
+    // counts. The typed number is a pattern (letter case ignored, wildcards
+    // act); one the engine cannot read (an unclosed "[") matches nothing.
+    bool found = false;
+    try {
+        documents_.FindFirst(QStringLiteral("APOLICE LIKE ") + quoted(policy) + QStringLiteral(" AND TIPO = 'A'"));
+        found = !documents_.NoMatch();
+    } catch (const EngineError& e) {
+        if (e.number() != err::SyntaxError)
+            throw;
+    }
+    if (!found) {
         msg::notFound(PolicyNotFound);
         return;
     }

@@ -75,6 +75,9 @@ void Form1::connectControls()
 {
     setFixedSize(size());
     styleLoginControls(*ui);
+    // The code and the identification are typed as they are: no composing of accents.
+    for (QLineEdit* box : {ui->Text1, ui->Text2})
+        box->setAttribute(Qt::WA_InputMethodEnabled, false);
 
     auto* captions = new ToolbarHoverCaptions(this);
     captions->add(ui->Command1, ui->Label4).add(ui->Command2, ui->Label8);

@@ -110,6 +110,7 @@ Form70::Form70()
 {
     setObjectName(QStringLiteral("Form70"));
     setFixedWithoutCloseBox();
+    setWindowFlag(Qt::Tool);  // no task-bar entry
 }
 
 void Form70::connectControls()

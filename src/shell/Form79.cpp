@@ -73,6 +73,7 @@ Form79::Form79()
 {
     setObjectName(QStringLiteral("Form79"));
     setFixedWithoutCloseBox();
+    setWindowFlag(Qt::Tool);  // no task-bar entry
 }
 
 void Form79::connectControls()

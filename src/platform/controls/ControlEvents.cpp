@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QHash>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -239,8 +240,8 @@ int ControlEvents::keyAsciiOf(const QKeyEvent& event)
             return event.key() - Qt::Key_A + 1;
         return 0;
     }
-    if (alt && !ctrl)
-        return 0;
+    // Alt with a key still types its character into a line edit, so it is
+    // judged like any other typed character.
     const QString text = event.text();
     if (text.isEmpty())
         return 0;
@@ -261,6 +262,8 @@ bool ControlEvents::eventFilter(QObject* watched, QEvent* event)
         return true;
     case QEvent::KeyPress:
         return keyPress(event);
+    case QEvent::InputMethod:
+        return inputMethod(event);
     case QEvent::MouseMove: {
         if (mouseMove_.empty())
             return false;
@@ -351,6 +354,20 @@ void ControlEvents::focusOut(QEvent* event)
     }
 }
 
+bool ControlEvents::runKeyPress(int& code)
+{
+    const std::vector<KeyHandler> handlers = keyPress_;
+    QPointer<ControlEvents> alive(this);
+    for (const KeyHandler& handler : handlers) {
+        runGuarded([&] { handler(code); });
+        if (!alive || retired_)
+            return false;
+        if (code == 0)
+            return true;  // cancelled
+    }
+    return true;
+}
+
 bool ControlEvents::keyPress(QEvent* event)
 {
     if (keyPress_.empty())
@@ -360,20 +377,40 @@ bool ControlEvents::keyPress(QEvent* event)
     if (typed == 0)
         return false;
     int code = typed;
-    const std::vector<KeyHandler> handlers = keyPress_;
-    QPointer<ControlEvents> alive(this);
-    for (const KeyHandler& handler : handlers) {
-        runGuarded([&] { handler(code); });
-        if (!alive || retired_)
-            return true;
-        if (code == 0)
-            return true;  // cancelled
-    }
+    if (!runKeyPress(code) || code == 0)
+        return true;
     if (code == typed)
         return false;
     // The handler typed another character in place of the one pressed.
     QKeyEvent replacement(QEvent::KeyPress, keyForCode(code), Qt::NoModifier, QString(QChar(code)),
                           key->isAutoRepeat(), key->count());
+    deliverToControl(control_, &replacement);
+    return true;
+}
+
+// Letters composed by an input method (a dead accent and a vowel) reach the box
+// as committed text rather than as key presses; each character of it is typed
+// all the same, so it passes through the KeyPress handlers one by one.
+bool ControlEvents::inputMethod(QEvent* event)
+{
+    if (keyPress_.empty())
+        return false;
+    auto* input = static_cast<QInputMethodEvent*>(event);
+    const QString committed = input->commitString();
+    if (committed.isEmpty())
+        return false;
+    QString kept;
+    for (const QChar ch : committed) {
+        int code = ch.unicode();
+        if (!runKeyPress(code))
+            return true;
+        if (code != 0)
+            kept += QChar(code);
+    }
+    if (kept == committed)
+        return false;
+    QInputMethodEvent replacement(input->preeditString(), input->attributes());
+    replacement.setCommitString(kept, input->replacementStart(), input->replacementLength());
     deliverToControl(control_, &replacement);
     return true;
 }

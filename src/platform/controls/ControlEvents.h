@@ -27,9 +27,10 @@ namespace vorna::ui {
 //   taken it.
 // - KeyPress: each typed character before it reaches the control, as its code
 //   (Enter 13, Escape 27, Backspace 8, Ctrl+letter 1-26, other characters their
-//   Unicode value). Setting the code to 0 cancels the key; another code types
-//   that character instead. Keys that type nothing (Tab, arrows, Delete,
-//   function keys) never come here.
+//   Unicode value), also each character an input method commits (a letter
+//   composed with a dead accent). Setting the code to 0 cancels the key;
+//   another code types that character instead. Keys that type nothing (Tab,
+//   arrows, Delete, function keys) never come here.
 // - MouseMove: the pointer moves over the control's own surface (not over a
 //   control inside it).
 // - Change: the control's text changes, by typing or by code.
@@ -101,6 +102,9 @@ private:
     void focusIn(QEvent* event);
     void focusOut(QEvent* event);
     bool keyPress(QEvent* event);
+    bool inputMethod(QEvent* event);
+    // Runs the KeyPress handlers on one code; false when the control went away.
+    bool runKeyPress(int& code);
 
     QWidget* control_;
     std::vector<Handler> click_, dblClick_, gotFocus_, lostFocus_, mouseMove_, change_;

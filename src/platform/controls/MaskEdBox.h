@@ -38,6 +38,8 @@ public:
     void setPromptChar(const QString& ch);
     int MaxLength() const;
     void setMaxLength(int length);
+    // The masked box keeps the line edit's own limit.
+    using QLineEdit::maxLength;
 
     QString Text() const;
     void setText(const QString& text);

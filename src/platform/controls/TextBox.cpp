@@ -1,6 +1,10 @@
 #include "platform/controls/TextBox.h"
 
+#include <QClipboard>
 #include <QFocusEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QHash>
 #include <QProxyStyle>
 
@@ -50,6 +54,44 @@ void setPasswordChar(QLineEdit* box, QChar ch)
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
 {
     connect(this, &QLineEdit::textChanged, this, &TextBox::emitChange);
+    setAcceptDrops(false);  // a drop would get past the length limit and the key filters
+}
+
+void TextBox::setMaxLength(int length) { typedLimit_ = length > 0 ? length : 32767; }
+
+int TextBox::room() const
+{
+    return typedLimit_ - static_cast<int>(text().size()) + static_cast<int>(selectedText().size());
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Paste)) {
+        if (isReadOnly())
+            return;
+        insert(QGuiApplication::clipboard()->text().section(QLatin1Char('\n'), 0, 0).left(std::max(room(), 0)));
+        return;
+    }
+    const QString typed = event->text();
+    const bool types = !typed.isEmpty() && typed.at(0).isPrint() && !(event->modifiers() & Qt::ControlModifier);
+    if (types && typed.size() > room()) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    const QString committed = event->commitString();
+    if (committed.size() > std::max(room(), 0)) {
+        QInputMethodEvent cut(event->preeditString(), event->attributes());
+        cut.setCommitString(committed.left(std::max(room(), 0)), event->replacementStart(),
+                            event->replacementLength());
+        QLineEdit::inputMethodEvent(&cut);
+        return;
+    }
+    QLineEdit::inputMethodEvent(event);
 }
 
 QString TextBox::PasswordChar() const { return passwordChar_.isNull() ? QString() : QString(passwordChar_); }

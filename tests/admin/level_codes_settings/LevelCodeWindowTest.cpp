@@ -21,7 +21,7 @@ class LevelCodeWindowTest : public AdminFixture {
 protected:
     admin::Form53& window() { return ui::windowRef<admin::Form53>(); }
     Ui::Form53& controls() { return window().controls(); }
-    QLineEdit* box(int level) { return level == 1 ? controls().Text1 : level == 2 ? controls().Text2 : controls().Text3; }
+    ui::TextBox* box(int level) { return level == 1 ? controls().Text1 : level == 2 ? controls().Text2 : controls().Text3; }
 
     void typeCodes(const QString& total, const QString& medium, const QString& minimum)
     {

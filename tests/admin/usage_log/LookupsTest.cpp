@@ -158,6 +158,17 @@ TEST_F(UsageLogLookups, PickingOneOfTwoNamesakesFillsThatClientsCode)
     }
 }
 
+TEST_F(UsageLogLookups, ClickingTheOpenListStraightFromTheNameBoxPicksTheNameClicked)
+{
+    typeAndLeave("Text3", QStringLiteral("ANA"));
+    ASSERT_EQ(items(names()), (QStringList{"ANA COSTA", "ANA COSTA"}));
+    type("Text3", QStringLiteral("MARIA"));
+    pickRow(names(), 1);
+    EXPECT_EQ(box("Text2")->text(), QString::number(secondNamesake));
+    EXPECT_EQ(box("Text3")->text(), "ANA COSTA");
+    EXPECT_FALSE(names()->isVisible());
+}
+
 TEST_F(UsageLogLookups, APickFillsThePhonesOnlyIntoBlankRemarks)
 {
     remarks()->setPlainText(QStringLiteral("RETORNAR"));
@@ -204,9 +215,22 @@ TEST_F(UsageLogLookups, APolicyNumberFindsThePolicyIgnoringCaseAndApostrophesSta
     EXPECT_EQ(focused(), c("Check1"));
 }
 
-TEST_F(UsageLogLookups, APolicyHeldOnlyByAnEndorsementOrTypedAsAPatternIsNotFound)
+TEST_F(UsageLogLookups, APolicyNumberMayBeTypedAsAPattern)
 {
-    for (const QString& typed : {QStringLiteral("ONLY-END"), QStringLiteral("AB*"), QStringLiteral("x' OR TIPO='E")}) {
+    for (const QString& typed : {QStringLiteral("ab*"), QStringLiteral("AB-1?'7")}) {
+        SCOPED_TRACE(typed.toStdString());
+        box("Text2")->clear();
+        typeAndLeave("Text5", typed);
+        EXPECT_EQ(box("Text2")->text(), QString::number(mobileOnly));
+        EXPECT_EQ(box("Text4")->text(), QString::number(policy));
+        EXPECT_EQ(box("Text5")->text(), typed);
+    }
+}
+
+TEST_F(UsageLogLookups, APolicyHeldOnlyByAnEndorsementOrTypedAsNoPolicyIsNotFound)
+{
+    for (const QString& typed : {QStringLiteral("ONLY-END"), QStringLiteral("ONLY*"), QStringLiteral("AB["),
+                                 QStringLiteral("x' OR TIPO='E")}) {
         SCOPED_TRACE(typed.toStdString());
         dialogs.expectOk(QStringLiteral("DOCUMENTO NAO ENCONTRADO"));
         typeAndLeave("Text5", typed);

@@ -206,6 +206,14 @@ TEST_F(UserWindowTest, NavigationStepsThroughTheUsersAndStopsAtEitherEnd)
     EXPECT_EQ(dialogs.boxes.size(), 2u);
 }
 
+TEST_F(UserWindowTest, ACodeOfManyDigitsIsShownWhole)
+{
+    addRow(QStringLiteral("USUARIOS"), {{"IDENT", Variant(1234567)}, {"NOME", Variant("LONGO")}, {"USUA", Variant("Longo")}});
+    open();
+    click(w().Command3D7);
+    expectShowing(1234567, "LONGO", "Longo");
+}
+
 TEST_F(UserWindowTest, AnEmptyTableHasNoFirstNorLastUser)
 {
     execSql("DELETE FROM USUARIOS");

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 
 using namespace vorna;
 
@@ -82,6 +83,27 @@ TEST_F(KeyFiltersTest, AFilteredBoxRefusesCedillaEnterAndPasteAndPassesBackspace
     QTest::keyClick(w->Text1, Qt::Key_Delete);
     EXPECT_EQ(w->Text1->text(), "v. Brasil/1");
     EXPECT_EQ(dialogs.beeps, 4);
+}
+
+TEST_F(KeyFiltersTest, LettersComposedByAnInputMethodOrTypedWithAltAreFilteredToo)
+{
+    w->Text1->setFocus();
+    auto commit = [this](const QString& text) {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(w->Text1, &event);
+    };
+    commit(QStringLiteral("Jo"));
+    commit(QStringLiteral("ã"));  // a dead tilde and "a"
+    EXPECT_EQ(dialogs.beeps, 1);
+    commit(QStringLiteral("é o"));
+    EXPECT_EQ(dialogs.beeps, 2);
+    EXPECT_EQ(w->Text1->text(), "Jo o");
+
+    QTest::sendKeyEvent(QTest::Click, w->Text1, Qt::Key_C, QStringLiteral("ç"), Qt::AltModifier);
+    QTest::sendKeyEvent(QTest::Click, w->Text1, Qt::Key_Semicolon, QStringLiteral(";"), Qt::AltModifier);
+    EXPECT_EQ(dialogs.beeps, 4);
+    EXPECT_EQ(w->Text1->text(), "Jo o");
 }
 
 TEST_F(KeyFiltersTest, AmountBoxTakesTheDecimalCommaAndRefusesThePoint)

@@ -6,6 +6,8 @@
 #include "platform/controls/TextBox.h"
 #include "platform/runtime/EngineError.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
@@ -97,6 +99,31 @@ TEST_F(EventsTest, TabIntoAFilledTextBoxSelectsNothing)
     EXPECT_FALSE(f.next->hasSelectedText());
     QTest::keyClicks(f.next, "X");
     EXPECT_EQ(f.next->text(), "JOAOX");
+}
+
+TEST_F(EventsTest, MaximumLengthLimitsTypingAndPastingButNotTextSetByCode)
+{
+    Form f;
+    f.box->setMaxLength(5);
+    activate(&f.window);
+    f.box->setFocus();
+    QTest::keyClicks(f.box, "1234567");
+    EXPECT_EQ(f.box->text(), "12345");
+
+    // A stored value longer than the box takes is shown whole, and typing
+    // past the limit still stops.
+    f.box->setText(QStringLiteral("123456"));
+    EXPECT_EQ(f.box->text(), "123456");
+    f.box->end(false);
+    QTest::keyClicks(f.box, "7");
+    EXPECT_EQ(f.box->text(), "123456");
+
+    // Typing over a selection makes room; a paste takes what fits.
+    f.box->setText(QStringLiteral("123"));
+    f.box->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("ABCDEFGH"));
+    QTest::keyClick(f.box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(f.box->text(), "ABCDE");
 }
 
 TEST_F(EventsTest, KeyPressSeesTypedCharactersAndMayCancelOrReplaceThem)

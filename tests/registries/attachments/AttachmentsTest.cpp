@@ -75,11 +75,16 @@ INSTANTIATE_TEST_SUITE_P(Attachments, OwnerKinds,
 
 using Attachments = AttachmentsFixture;
 
-TEST_F(Attachments, APathLongerThanTheBoxesHoldShowsItsFirst200Characters)
+// The boxes take 200 typed characters, but a longer stored path is shown and
+// stored again whole: cut, it would name another file.
+TEST_F(Attachments, AStoredPathLongerThanTheBoxesTakeIsKeptWhole)
 {
     const QString longPath = "/" + QString(229, QLatin1Char('x'));
-    openFor(OwnerKind::Client, addOwner(OwnerKind::Client, {{1, Variant(longPath)}}));
-    EXPECT_EQ(slot(1)->text(), longPath.left(200));
+    const int32_t key = addOwner(OwnerKind::Client, {{1, Variant(longPath)}});
+    openFor(OwnerKind::Client, key);
+    EXPECT_EQ(slot(1)->text(), longPath);
+    leave();
+    EXPECT_EQ(storedSlots(OwnerKind::Client, key)[0].toString(), longPath);
 }
 
 struct DuplicateCase {
@@ -229,6 +234,41 @@ TEST_P(CompactForm, OnlyOpensStoredAttachmentsAndSairStoresNothing)
     EXPECT_EQ(form().height(), ui::twips(7380));
     EXPECT_EQ(controls().Text1->y(), ui::twips(3900));
     EXPECT_TRUE(controls().Command4->isVisible());
+}
+
+// Tab runs through the slots, "Sair", "Abrir Anexo", then the browsing
+// controls; the compact form skips what it hides.
+TEST_F(Attachments, TabRunsThroughTheSlotsThenTheButtonsThenTheBrowsingControls)
+{
+    struct Layout {
+        const char* what;
+        QString level;
+        QStringList order;
+    };
+    QStringList laterSlots;  // from slot 1, where the window opens
+    for (int n = 2; n <= 10; ++n)
+        laterSlots << QStringLiteral("Text%1").arg(n);
+    const std::vector<Layout> layouts{
+        {"full", level::Total,
+         laterSlots + QStringList{"Command2", "Command1", "Drive1", "Dir1", "File1", "Command3", "Text12", "Command4",
+                                  "Text1"}},
+        {"compact", level::Minimum, laterSlots + QStringList{"Command2", "Command1", "Text1"}},
+    };
+    for (const Layout& l : layouts) {
+        SCOPED_TRACE(l.what);
+        logIn(l.level, everyRight());
+        openFor(OwnerKind::Client, addOwner(OwnerKind::Client));
+        QApplication::setActiveWindow(&form());
+        ASSERT_EQ(QApplication::focusWidget(), controls().Text1);
+
+        QStringList reached;
+        for (qsizetype i = 0; i < l.order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached << QApplication::focusWidget()->objectName();
+        }
+        EXPECT_EQ(reached, l.order);
+        leave();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

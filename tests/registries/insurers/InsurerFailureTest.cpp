@@ -51,7 +51,9 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, InsurerRefusedAddition,
     ::testing::Values(RefusedAddition{"RateNotANumber", "MaskEdBox4", "doze", 13},
                       RefusedAddition{"TargetNotANumber", "MaskEdBox11", "mil", 13},
-                      RefusedAddition{"CodeAlreadyUsed", "Text1", "5", 3022}),
+                      RefusedAddition{"CodeAlreadyUsed", "Text1", "5", 3022},
+                      // The key numbers itself when given nothing; a blank code must not.
+                      RefusedAddition{"CodeBlank", "Text1", "", 13}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(InsurerFailure, ARowLockedByAnotherWorkstationIsNotWrittenUntilTheLockGoes)

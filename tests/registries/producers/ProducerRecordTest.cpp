@@ -432,6 +432,27 @@ TEST_F(ProducerRecordTest, ACodeNotFoundLeavesTheBoxesForANewProducerWithANewCod
     EXPECT_EQ(rowCount("PRODUTOR"), 2);
 }
 
+TEST_F(ProducerRecordTest, ACodeLongerThanTheCodeBoxTakesIsShownWholeAndAuditedAsItIs)
+{
+    addProducer(123456, Branch, "ANA");
+    auto& w = open();
+    // Five characters can be typed, no more.
+    type(w.code, "1234567");
+    EXPECT_EQ(text(w.code), "12345");
+
+    click(w.clear);
+    click(w.first);
+    EXPECT_EQ(text(w.code), "123456");
+    QTest::keyClick(w.code, Qt::Key_End);
+    QTest::keyClick(w.code, Qt::Key_7);
+    EXPECT_EQ(text(w.code), "123456");
+    type(w.telephone, "5555");
+    click(w.save);
+    EXPECT_EQ(producer(123456).field("TELEFONE").toString(), "5555");
+    ASSERT_EQ(auditRows().size(), 1u);
+    EXPECT_EQ(auditRows()[0].code, Variant(123456));
+}
+
 TEST_F(ProducerRecordTest, APickShowsThePickedProducerAndSavingOrDeletingActsOnIt)
 {
     addProducer(1, Branch, "ANA MARIA", {{"TELEFONE", "1111"}});

@@ -75,7 +75,10 @@ TEST_F(LoginTest, StartsWithEmptyBoxesAndTheFocusInTheLevelCode)
     EXPECT_TRUE(controls().Text2->text().isEmpty());
     EXPECT_EQ(controls().Text1->maxLength(), 6);
     EXPECT_EQ(controls().Text2->maxLength(), 6);
-    EXPECT_EQ(controls().Text1->echoMode(), QLineEdit::Password);
+    for (QLineEdit* box : {static_cast<QLineEdit*>(controls().Text1), static_cast<QLineEdit*>(controls().Text2)}) {
+        EXPECT_EQ(box->echoMode(), QLineEdit::Password) << box->objectName().toStdString();
+        EXPECT_FALSE(box->testAttribute(Qt::WA_InputMethodEnabled)) << box->objectName().toStdString();
+    }
     EXPECT_FALSE(controls().Label5->isVisible());
     EXPECT_FALSE(controls().Label6->isVisible());
     EXPECT_FALSE(controls().Label4->isVisible());

@@ -270,6 +270,7 @@ TEST_F(Leaving, SairCountsClientsAndDocumentsIntoTheReminder)
     EXPECT_EQ(mainMenu().state(), ui::Window::State::NotLoaded);
     EXPECT_EQ(windows::Form79().state(), ui::Window::State::Shown);
     EXPECT_EQ(windows::Form79().windowTitle(), "FAÇA O BACKUP!!!");
+    EXPECT_TRUE(windows::Form79().windowFlags().testFlag(Qt::Tool)) << "no task-bar entry";
     EXPECT_EQ(reminderText(), "CLIENTES: 3    -    APÓLICES E ENDOSSOS: 12");
     EXPECT_TRUE(state().ClientCount.identical(Variant(3)));
     EXPECT_TRUE(state().DocumentCount.identical(Variant(12)));

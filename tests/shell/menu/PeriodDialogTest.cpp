@@ -4,7 +4,10 @@
 #include "platform/controls/PictureButton.h"
 #include "platform/controls/TextBox.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
+#include <QSpontaneKeyEvent>
 #include <QTest>
 
 namespace vorna {
@@ -61,6 +64,33 @@ TEST_F(PeriodDialog, EachItemOpensItsDialogAndTheCloseButtonGivesTheMenuBack)
         EXPECT_EQ(dialog.state(), ui::Window::State::NotLoaded);
         EXPECT_TRUE(sink.launches.empty());
     }
+}
+
+// A close request from the desktop's window frame, as the close box sends it.
+bool closedFromTheFrame(QWidget& window)
+{
+    QCloseEvent event;
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    QApplication::instance()->notify(&window, &event);
+    return event.isAccepted();
+}
+
+TEST_F(PeriodDialog, OnlyTheCloseButtonLeavesTheDialogAndFreesTheMenu)
+{
+    open("menu3262");
+    ui::Window& dialog = windows::Form70();
+    EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::Tool)) << "no task-bar entry";
+    EXPECT_FALSE(dialog.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+
+    EXPECT_FALSE(closedFromTheFrame(dialog));
+    EXPECT_FALSE(closedFromTheFrame(mainMenu()));
+    EXPECT_EQ(dialog.state(), ui::Window::State::Shown);
+    EXPECT_EQ(mainMenu().state(), ui::Window::State::Shown);
+    EXPECT_FALSE(mainMenu().isEnabled());
+    EXPECT_FALSE(windows::Form79().isLoaded()) << "the held menu was not left";
+
+    QTest::mouseClick(periodControl<ui::PictureButton>("Command3D1"), Qt::LeftButton);
+    EXPECT_TRUE(mainMenu().isEnabled());
 }
 
 TEST_F(PeriodDialog, RunPassesTheDatesAndTheNumberAsFormulas)
