@@ -16,7 +16,9 @@ class Window;
 //   rpt.setAction(1);
 //
 // A window may borrow another window's control instead of its own; a failed
-// run shows one box and leaves the launching window as it was.
+// run shows one box and leaves the launching window as it was. A routine that
+// handles a failure itself (tries again, goes on with its next report) runs the
+// control with runTrappingFailure() instead of action 1.
 namespace vorna {
 
 // Another window's report control (CrystalReport1 unless named otherwise).

@@ -24,7 +24,9 @@ QString standardText(int number) {
     case err::ItemNotFound: return QStringLiteral("Item não encontrado nesta coleção.");
     case err2::DiskFull: return QStringLiteral("Não há espaço suficiente no disco.");
     case err2::ReadOnly: return QStringLiteral("O banco de dados é somente leitura.");
+    case err2::DiskReadError: return QStringLiteral("Erro de leitura do disco.");
     case err2::DiskError: return QStringLiteral("Erro de disco ou de rede.");
+    case err::OutOfMemory: return QStringLiteral("Memória insuficiente.");
     case err2::NotADatabase:
         return QStringLiteral("Não foi possível abrir o banco de dados: formato não reconhecido "
                               "ou arquivo danificado.");
@@ -101,6 +103,12 @@ void raiseSqlite(sqlite3* db, int rc) {
         raise(err2::NullNotAllowed, detail);
     case SQLITE_FULL:
         raise(err2::DiskFull);
+    case SQLITE_NOMEM:
+    case SQLITE_IOERR_NOMEM:
+        raise(err::OutOfMemory);
+    case SQLITE_IOERR_READ:
+    case SQLITE_IOERR_SHORT_READ:
+        raise(err2::DiskReadError, detail);
     case SQLITE_READONLY:
         raise(err2::ReadOnly);
     case SQLITE_NOTADB:

@@ -19,6 +19,7 @@ namespace vorna::db {
 namespace err2 {
 inline constexpr int DiskFull = 3026;
 inline constexpr int ReadOnly = 3027;
+inline constexpr int DiskReadError = 3040;
 inline constexpr int DiskError = 3043;
 inline constexpr int NotADatabase = 3049;
 inline constexpr int UnknownName = 3070;

@@ -59,6 +59,25 @@ int userVersion(sqlite3* db) {
     return v;
 }
 
+// SQLite gives a column declared MEMO numeric affinity, which would store the
+// text "0123" as the number 123; long texts are declared LONGTEXT (or TEXT).
+void refuseNumericTextColumns(sqlite3* db, const QString& where) {
+    sqlite3_stmt* s = nullptr;
+    const char* sql = "SELECT m.name, p.name FROM sqlite_schema m, pragma_table_info(m.name) p"
+                      " WHERE m.type = 'table' AND upper(trim(p.type)) = 'MEMO' LIMIT 1";
+    int rc = sqlite3_prepare_v2(db, sql, -1, &s, nullptr);
+    QString column;
+    if (rc == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW) {
+        column = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 0))) + u'.' +
+                 QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 1)));
+    }
+    rc = sqlite3_finalize(s);
+    if (rc != SQLITE_OK) fail(db, rc, where);
+    if (!column.isEmpty())
+        raise(err::Reserved, where + QStringLiteral(": a coluna ") + column +
+                                 QStringLiteral(" deve ser declarada LONGTEXT, não MEMO"));
+}
+
 void applyStep(sqlite3* db, int number, const QString& file) {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly)) raise(err::FileNotFound, file);
@@ -67,6 +86,7 @@ void applyStep(sqlite3* db, int number, const QString& file) {
     exec(db, "BEGIN IMMEDIATE", where);
     try {
         exec(db, script, where);
+        refuseNumericTextColumns(db, where);
         exec(db, "PRAGMA user_version = " + QByteArray::number(number), where);
         exec(db, "COMMIT", where);
     } catch (...) {

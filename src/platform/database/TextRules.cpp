@@ -1,5 +1,7 @@
 #include "platform/database/TextRules.h"
 
+#include "platform/runtime/RegionalText.h"
+
 #include <QChar>
 #include <sqlite3.h>
 #include <string>
@@ -46,11 +48,20 @@ int collate(void*, int aLen, const void* a, int bLen, const void* b) {
 
 void deletePattern(void* p) { delete static_cast<LikePattern*>(p); }
 
+// A number meets a pattern as the runtime writes it: 5 and not "5.0", 1,5 with
+// the decimal comma. Other values as SQLite gives their text.
+QByteArray valueText(sqlite3_value* v) {
+    if (sqlite3_value_type(v) == SQLITE_FLOAT) return regional::generalNumber(sqlite3_value_double(v)).toUtf8();
+    auto text = reinterpret_cast<const char*>(sqlite3_value_text(v));   // before the length: it converts
+    return QByteArray::fromRawData(text, sqlite3_value_bytes(v));
+}
+
 void likeFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
     if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
         sqlite3_result_null(ctx);
         return;
     }
+    const QByteArray value = valueText(argv[1]);
     // The pattern is usually one bound value for the whole statement: compile once.
     auto* pattern = static_cast<LikePattern*>(sqlite3_get_auxdata(ctx, 0));
     if (!pattern) {
@@ -60,13 +71,11 @@ void likeFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
         pattern = static_cast<LikePattern*>(sqlite3_get_auxdata(ctx, 0));
         if (!pattern) {   // SQLite could not keep it; match once without the cache
             LikePattern once(text, sqlite3_value_bytes(argv[0]));
-            auto v = reinterpret_cast<const char*>(sqlite3_value_text(argv[1]));
-            sqlite3_result_int(ctx, once.matches(v, sqlite3_value_bytes(argv[1])) ? 1 : 0);
+            sqlite3_result_int(ctx, once.matches(value.constData(), int(value.size())) ? 1 : 0);
             return;
         }
     }
-    auto v = reinterpret_cast<const char*>(sqlite3_value_text(argv[1]));
-    sqlite3_result_int(ctx, pattern->matches(v, sqlite3_value_bytes(argv[1])) ? 1 : 0);
+    sqlite3_result_int(ctx, pattern->matches(value.constData(), int(value.size())) ? 1 : 0);
 }
 
 }  // namespace

@@ -12,7 +12,8 @@ namespace vorna::db::text {
 // Names registered on every connection; SQL written by other parts of the
 // program (reports, schema steps) may use them too:
 //   "NAME" COLLATE VORNA_NOCASE = ?      compare without letter case
-//   VORNA_LIKE(pattern, value)            1 when value matches pattern
+//   VORNA_LIKE(pattern, value)            1 when value matches pattern; a
+//                                         number as the runtime writes it ("1,5")
 inline constexpr const char* CollationName = "VORNA_NOCASE";
 inline constexpr const char* LikeFunctionName = "VORNA_LIKE";
 

@@ -282,6 +282,8 @@ private:
 
     Formula call(const Token& name)
     {
+        if (name.text.compare(QLatin1String("CurrentDate"), Qt::CaseInsensitive) == 0)
+            return node(FormulaNode::Kind::Today, name.position);
         static const std::pair<const char*, std::pair<FormulaNode::Kind, int>> functions[] = {
             {"Date", {FormulaNode::Kind::DateOf, 3}}, {"day", {FormulaNode::Kind::Day, 1}},
             {"month", {FormulaNode::Kind::Month, 1}},  {"year", {FormulaNode::Kind::Year, 1}},
@@ -362,6 +364,7 @@ QString formulaText(const Formula& f)
     case K::Named: return QStringLiteral("{@%1}").arg(f->text);
     case K::DateOf:
         return QStringLiteral("Date(%1, %2, %3)").arg(formulaText(a[0]), formulaText(a[1]), formulaText(a[2]));
+    case K::Today: return QStringLiteral("CurrentDate");
     case K::Day: return QStringLiteral("day(%1)").arg(formulaText(a[0]));
     case K::Month: return QStringLiteral("month(%1)").arg(formulaText(a[0]));
     case K::Year: return QStringLiteral("year(%1)").arg(formulaText(a[0]));

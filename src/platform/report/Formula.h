@@ -6,7 +6,7 @@
 
 // The report formula language as the windows and the report definitions write
 // it: {TABLE.FIELD}, {@NAME}, numbers, texts in single or double quotes,
-// Date(y,m,d), day(), month(), year(), IsNull(), the six comparisons,
+// Date(y,m,d), CurrentDate, day(), month(), year(), IsNull(), the six comparisons,
 // "x in a to b", and, or, not and parentheses. Key words ignore letter case.
 namespace vorna::report {
 
@@ -30,6 +30,7 @@ struct FormulaNode {
         Field,       // table . field
         Named,       // {@text}
         DateOf,      // Date(args[0], args[1], args[2])
+        Today,       // CurrentDate: the workstation's date when the report runs
         Day,         // day(args[0])
         Month,
         Year,

@@ -1,5 +1,6 @@
 #include "platform/report/FormulaSql.h"
 
+#include "platform/runtime/Clock.h"
 #include "platform/runtime/RegionalText.h"
 
 #include <QDate>
@@ -274,6 +275,7 @@ SqlExpr FormulaCompiler::compileNode(const FormulaNode& n) const
         e.sql = QStringLiteral("printf('%04d-%02d-%02d 00:00:00', %1)").arg(sqlParts.join(QStringLiteral(", ")));
         return e;
     }
+    case K::Today: return constantOf(ValueType::Date, Variant::date(rt::Clock::today()));
     case K::Day:
     case K::Month:
     case K::Year: {

@@ -63,6 +63,16 @@ void ReportControl::setAction(int action)
 
 bool ReportControl::run()
 {
+    const std::optional<ReportFailure> failure = launch();
+    if (failure)
+        reportFailure(*failure);
+    return !failure;
+}
+
+std::optional<ReportFailure> ReportControl::runTrappingFailure() { return launch(); }
+
+std::optional<ReportFailure> ReportControl::launch()
+{
     LaunchRecord record;
     record.control = objectName();
     const QWidget* top = window();
@@ -74,8 +84,7 @@ bool ReportControl::run()
         record.document.reset();
         if (installedSink)
             installedSink->launched(record);
-        reportFailure(failure);
-        return false;
+        return std::optional<ReportFailure>(failure);
     };
     try {
         ReportRequest request{s.reportFileName, s.selectionFormula, s.formulas};
@@ -108,7 +117,7 @@ bool ReportControl::run()
     record.succeeded = true;
     if (installedSink)
         installedSink->launched(record);
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace vorna::report

@@ -94,10 +94,15 @@ public:
     // Runs the report now. A failure has been shown in one box when this
     // returns false; nothing escapes to the caller.
     bool run();
+    // For a caller with error handling of its own (a batch routine that tries
+    // again): runs as run() does, but hands a failure back instead of showing it.
+    std::optional<ReportFailure> runTrappingFailure();
 
     const LaunchSettings& settings() const { return current_; }
 
 private:
+    std::optional<ReportFailure> launch();
+
     LaunchSettings design_;
     LaunchSettings current_;
 };

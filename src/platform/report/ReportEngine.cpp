@@ -99,7 +99,8 @@ std::optional<ValueType> literalType(const Formula& f)
     case FormulaNode::Kind::Number: return ValueType::Number;
     case FormulaNode::Kind::Negate: return literalType(f->args[0]);
     case FormulaNode::Kind::Text: return ValueType::Text;
-    case FormulaNode::Kind::DateOf: return ValueType::Date;
+    case FormulaNode::Kind::DateOf:
+    case FormulaNode::Kind::Today: return ValueType::Date;
     default: return std::nullopt;
     }
 }

@@ -36,6 +36,13 @@ inline constexpr int FieldTooSmall = 3163;
 inline constexpr int SyntaxError = 3075;
 inline constexpr int TableNotFound = 3078;
 inline constexpr int RecordLocked = 3260;
+// Start-up failures the login window maps to its own messages.
+inline constexpr int DiskFull = 3026;
+inline constexpr int DiskReadError = 3040;
+inline constexpr int OlderDatabaseVersion = 3041;
+inline constexpr int DiskOrNetworkError = 3043;
+inline constexpr int DatabaseDamaged = 3049;
+inline constexpr int InvalidBookmark = 3159;
 }  // namespace err
 
 }  // namespace vorna

@@ -22,6 +22,8 @@ INSERT INTO CLIENTES VALUES (2, 'Maria Conceição', 'AV. BRASIL 200', 'AP-002',
 INSERT INTO CLIENTES VALUES (3, 'ANTÔNIO SILVEIRA', 'RUA DA CONCEIÇÃO 5', 'XP-003', 123, 2, 'A', '1990-01-31 10:30:00', 1);
 INSERT INTO CLIENTES VALUES (4, 'joão silva', NULL, NULL, NULL, 1, 'a', NULL, 0);
 INSERT INTO CLIENTES VALUES (5, 'PEDRO D''AVILA', 'RUA 7 DE SETEMBRO', 'AP-0005', 89, 3, 'C', '2000-02-29 00:00:00', 1);
+CREATE TABLE VALORES (ID INTEGER PRIMARY KEY, VALOR DOUBLE);
+INSERT INTO VALORES VALUES (1, 5.0), (2, 1.5), (3, 15), (4, NULL), (5, -0.25);
 )";
 
 class CriteriaTest : public EngineTest {
@@ -29,12 +31,12 @@ protected:
     void SetUp() override { db_ = Database::open(makeFile("crit.mdb", ClientsSql)); }
 
     // Every row the criteria finds, by FindFirst then FindNext until NoMatch.
-    std::vector<int> found(const QString& criteria) {
-        Recordset rs = db_.openRecordset("CLIENTES");
+    std::vector<int> found(const QString& criteria, const char* table = "CLIENTES") {
+        Recordset rs = db_.openRecordset(table);
         std::vector<int> codes;
         rs.FindFirst(criteria);
         while (!rs.NoMatch()) {
-            codes.push_back(rs.field("CODIGO").toLong());
+            codes.push_back(rs.field(0 == qstrcmp(table, "CLIENTES") ? "CODIGO" : "ID").toLong());
             rs.FindNext(criteria);
         }
         return codes;
@@ -96,12 +98,68 @@ TEST_F(CriteriaTest, EachFormFindsTheRowsItDescribes) {
         {"CLIENTES.CODIGO = 2", {2}},
         {"PROPOSTA = -5 OR PROPOSTA = 89.0", {5}},
         {"CODIGO = 99", {}},
+        {"PROPOSTA = 000123", {1, 3}},
+        {"PROPOSTA LIKE '12*'", {1, 3}},
+        {"APOLICE LIKE '**'", {1, 2, 3, 5}},   // any value, but not Null
+        {"NOME LIKE 'joão silva'", {4}},
+        {"TIPO LIKE 'a'", {1, 3, 4}},
+        {"TRIM(APOLICE) LIKE 'ap-001' AND TRIM(TIPO) = 'A'", {1}},
+        {"NOME LIKE '*' AND TIPO = 'A' and FILIAL = 2", {3}},
+        {"[END-RESIDENCIA] LIKE '*#*'", {1, 2, 3, 5}},
+        {"NOME LIKE '[j]*'", {1, 4}},
+        {"NOME LIKE '[!jm]*'", {3, 5}},
+        {"NOT NOME LIKE '*SILV*'", {2, 5}},
+        {"NOME NOT LIKE '*SILV*'", {2, 5}},
+        {"FILIAL = 1 OR NOT (TIPO = 'A') AND FILIAL = 3", {1, 4, 5}},   // AND before OR
     };
     for (const FindCase& c : cases) {
         EXPECT_EQ(found(c.criteria), c.codes) << c.criteria;
         std::vector<int> reversed(c.codes.rbegin(), c.codes.rend());
         EXPECT_EQ(foundBackwards(c.criteria), reversed) << c.criteria;
     }
+}
+
+TEST_F(CriteriaTest, NumbersMeetAPatternAsTheRuntimeWritesThem) {
+    const FindCase cases[] = {
+        {"VALOR LIKE '5'", {1}},
+        {"VALOR LIKE '1,5'", {2}},
+        {"VALOR LIKE '1*'", {2, 3}},
+        {"VALOR LIKE '-0,25'", {5}},
+        {"VALOR LIKE '*.*'", {}},
+        {"VALOR = 5 OR VALOR = 1.5", {1, 2}},
+    };
+    for (const FindCase& c : cases) EXPECT_EQ(found(c.criteria, "VALORES"), c.codes) << c.criteria;
+}
+
+TEST_F(CriteriaTest, FindsInBothDirectionsContinueFromTheCurrentRow) {
+    Recordset rs = db_.openRecordset("CLIENTES");
+    const QString criteria = QStringLiteral("TIPO = 'A'");   // rows 1, 3 and 4
+    struct Step {
+        void (Recordset::*find)(const QString&);
+        int expected;   // 0: no match, the current row stays
+        int current;
+    };
+    const Step steps[] = {
+        {&Recordset::FindFirst, 1, 1},    {&Recordset::FindNext, 3, 3},     {&Recordset::FindPrevious, 1, 1},
+        {&Recordset::FindPrevious, 0, 1}, {&Recordset::FindNext, 3, 3},     {&Recordset::FindLast, 4, 4},
+        {&Recordset::FindNext, 0, 4},     {&Recordset::FindPrevious, 3, 3}, {&Recordset::FindFirst, 1, 1},
+    };
+    for (const Step& s : steps) {
+        (rs.*s.find)(criteria);
+        EXPECT_EQ(rs.NoMatch(), s.expected == 0);
+        EXPECT_EQ(rs.field("CODIGO").toLong(), s.current);
+    }
+    // From either end of the set.
+    rs.MoveLast();
+    rs.MoveNext();
+    ASSERT_TRUE(rs.EOF());
+    rs.FindPrevious(criteria);
+    EXPECT_EQ(rs.field("CODIGO").toLong(), 4);
+    rs.MoveFirst();
+    rs.MovePrevious();
+    ASSERT_TRUE(rs.BOF());
+    rs.FindNext(criteria);
+    EXPECT_EQ(rs.field("CODIGO").toLong(), 1);
 }
 
 TEST_F(CriteriaTest, UnreadableCriteriaRaiseTheSyntaxError) {

@@ -83,5 +83,22 @@ TEST_F(SchemaStepsTest, AFailingStepLeavesTheFileAtTheStepBefore) {
     EXPECT_FALSE(QFileInfo::exists(fresh + ".creating"));
 }
 
+TEST_F(SchemaStepsTest, LongTextsKeepTheirDigitsAndAMemoColumnIsRefused) {
+    // SQLite would store a MEMO column's "0123" as the number 123.
+    writeStep("003-notas.sql", "CREATE TABLE NOTAS (ID INTEGER PRIMARY KEY, TEXTO MEMO);");
+    EXPECT_EQ(errorOf([&] { applySchemaSteps(steps_, file_, false); }), err::Reserved);
+    EXPECT_FALSE(QFileInfo::exists(file_));
+
+    writeStep("003-notas.sql", "CREATE TABLE NOTAS (ID INTEGER PRIMARY KEY, TEXTO LONGTEXT);");
+    ASSERT_EQ(applySchemaSteps(steps_, file_, false), 3);
+    Database db = Database::open(file_);
+    Recordset rs = db.openRecordset("NOTAS");
+    rs.AddNew();
+    rs["TEXTO"] = Variant("0123");
+    rs.Update();
+    rs.MoveLast();
+    EXPECT_TRUE(rs.field("TEXTO").identical(Variant("0123")));
+}
+
 }  // namespace
 }  // namespace vorna::db::testing

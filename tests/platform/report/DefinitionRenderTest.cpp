@@ -138,22 +138,72 @@ TEST_F(DefinitionRender, EmptySelectionStillGivesAPage)
     EXPECT_TRUE(doc->pageText(0).contains(QStringLiteral("Seguradoras: 0")));
 }
 
-// The definitions against the tables the program's own schema creates.
+// Every definition shipped in reports/ against the tables the program's own
+// schema creates, with its formulas' defaults.
 TEST_F(DefinitionRender, DefinitionsFitTheProgramsTables)
 {
     QDir(folder()).mkdir(QStringLiteral("programa"));
     const QString db = pathOf(QStringLiteral("programa/VORNA.MDB"));
     ASSERT_TRUE(test::buildDatabaseFromSchema(QStringLiteral("VORNA"), db));
-    for (const char* name : {"FICCIA.RPT", "RELCIA.RPT", "RELCDPRO.RPT"}) {
-        SCOPED_TRACE(name);
-        const QString file = QStringLiteral("programa/") + QString::fromLatin1(name);
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VORNA_SOURCE_DIR "/reports/") + QString::fromLatin1(name), pathOf(file)));
+    const QDir reports(QStringLiteral(VORNA_SOURCE_DIR "/reports"));
+    const QStringList names = reports.entryList({QStringLiteral("*.RPT")}, QDir::Files);
+    for (const char* name : {"FICCIA.RPT", "RELCIA.RPT", "RELCDPRO.RPT", "RELLOG.RPT"})
+        EXPECT_TRUE(names.contains(QString::fromLatin1(name))) << name;
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        const QString file = QStringLiteral("programa/") + name;
+        ASSERT_TRUE(QFile::copy(reports.filePath(name), pathOf(file)));
         try {
             const auto doc = runReport({pathOf(file), QString(), {}}, QString());
             EXPECT_TRUE(doc->rows.empty());
         } catch (const ReportFailure& f) {
             ADD_FAILURE() << f.message().toStdString();
         }
+    }
+}
+
+// The example of reports/README.md is what the authors of the period reports
+// start from: it must run on the program's tables and select the period the
+// launch's formulas name.
+TEST_F(DefinitionRender, ReadmeExampleRunsOnTheProgramsTables)
+{
+    QFile readme(QStringLiteral(VORNA_SOURCE_DIR "/reports/README.md"));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(readme.readAll());
+    const qsizetype heading = text.indexOf(QStringLiteral("## Example"));
+    ASSERT_GE(heading, 0);
+    const qsizetype open = text.indexOf(QStringLiteral("```\n"), heading);
+    ASSERT_GE(open, 0);
+    const qsizetype close = text.indexOf(QStringLiteral("```"), open + 4);
+    ASSERT_GT(close, open);
+
+    QDir(folder()).mkdir(QStringLiteral("programa"));
+    ASSERT_TRUE(test::buildDatabaseFromSchema(QStringLiteral("VORNA"), pathOf(QStringLiteral("programa/VORNA.MDB"))));
+    runSql(QStringLiteral(R"(
+INSERT INTO VIDASAU (CODIGO, NOME, NOMTIT, CARTAO) VALUES (1, 'ANA', 'ANA', '321');
+INSERT INTO PROCEDE (CODIGO, NOME, CARTAO, APOLICE, DTPAGTO, VLRPAGTO) VALUES
+  (7, 'ANA', '321', '1234', '2016-02-01 00:00:00', 100.5),
+  (8, 'BIA', '999', '1234', '2016-02-29 00:00:00', 20),
+  (9, 'ANA', '321', '1234', '2016-03-01 00:00:00', 5),
+  (10, 'CAIO', NULL, '77', '2016-02-10 00:00:00', NULL);
+)"),
+           QStringLiteral("programa/VORNA.MDB"));
+    writeFile(QStringLiteral("programa/RELPAG.RPT"), text.mid(open + 4, close - open - 4));
+    const std::map<int, QString> february{{0, QStringLiteral("D1 = 1")},  {1, QStringLiteral("M1 = 2")},
+                                          {2, QStringLiteral("A1 = 2016")}, {3, QStringLiteral("D2 = 29")},
+                                          {4, QStringLiteral("M2 = 2")},  {5, QStringLiteral("A2 = 2016")}};
+    try {
+        const auto doc = runReport({pathOf(QStringLiteral("programa/RELPAG.RPT")), QString(), february}, QString());
+        ASSERT_EQ(doc->rows.size(), 3u);
+        EXPECT_EQ(doc->rows[0], (QStringList{QStringLiteral("7"), QStringLiteral("ANA"), QStringLiteral("ANA"),
+                                             QStringLiteral("01/02/2016"), QStringLiteral("100,50")}));
+        EXPECT_EQ(doc->rows[1][0], QStringLiteral("8"));
+        EXPECT_TRUE(doc->rows[1][2].isEmpty());
+        EXPECT_EQ(doc->rows[2][0], QStringLiteral("10"));
+        EXPECT_TRUE(doc->pageText(0).join(u'\n').contains(QStringLiteral("De 1/2/2016 a 29/2/2016")));
+        EXPECT_TRUE(doc->pageText(0).join(u'\n').contains(QStringLiteral("120,50")));
+    } catch (const ReportFailure& f) {
+        ADD_FAILURE() << f.message().toStdString();
     }
 }
 

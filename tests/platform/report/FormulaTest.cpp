@@ -1,6 +1,7 @@
 #include "ReportFixture.h"
 
 #include "platform/report/Formula.h"
+#include "platform/runtime/Clock.h"
 
 #include <sqlite3.h>
 
@@ -94,6 +95,20 @@ TEST_F(FormulaSelection, KeepsExactlyTheRowsTheFormulaDescribes)
          "month({DOCUMENTOS.VIGENCIAINICIAL}) = 6 and year({DOCUMENTOS.VIGENCIAINICIAL}) = 2015 and "
          "day({DOCUMENTOS.VIGENCIAINICIAL}) = 5 and {DOCUMENTOS.TIPO} = 'A' and {DOCUMENTOS.VIGENTE} = 'V'",
          {"103"}},
+        // S12 for k = 6: September of the year before holds only a cancelled policy.
+        {"DOCUMENTOS", "PROPOSTA", "",
+         "month({DOCUMENTOS.VIGENCIAINICIAL}) = 9 and year({DOCUMENTOS.VIGENCIAINICIAL}) = 2015 and "
+         "day({DOCUMENTOS.VIGENCIAINICIAL}) = 5 and {DOCUMENTOS.TIPO} = 'A' and {DOCUMENTOS.VIGENTE} = 'V'",
+         {}},
+        // The proposal document with its number never set.
+        {"DOCUMENTOS", "PROPOSTA", "", "{DOCUMENTOS.PROPOSTA} = 0", {}},
+        // Today's date (the clock stands at 5 March 2016, 14:30): a stored date
+        // of today is today, whatever the hour.
+        {"DOCUMENTOS", "PROPOSTA", "", "{DOCUMENTOS.VIGENCIAFINAL} = CurrentDate", {"100", "101", "102"}},
+        {"DOCUMENTOS", "PROPOSTA", "", "{DOCUMENTOS.VIGENTE} = 'V' and {DOCUMENTOS.VIGENCIAFINAL} > currentdate",
+         {"103", "104"}},
+        {"PROCEDE", "CODIGO", "", "{PROCEDE.DATAPAGTO} in Date(2016, 2, 1) to CurrentDate and day(CurrentDate) = 5",
+         {"7", "8", "9"}},
         // A day that no month has selects nothing, without a failure.
         {"DOCUMENTOS", "PROPOSTA", "",
          "month({DOCUMENTOS.VIGENCIAINICIAL}) = 2 and day({DOCUMENTOS.VIGENCIAINICIAL}) = 31", {}},
@@ -180,6 +195,18 @@ TEST(FormulaAssignment, ReadsTheAssignmentsTheLaunchesWrite)
         {"TITULO = 'SEGUROS COMERCIALIZADOS A TRÊS MESES'", "TITULO", "'SEGUROS COMERCIALIZADOS A TRÊS MESES'"},
         {"GRU = 123", "GRU", "123"},
         {"MES=3", "MES", "3"},
+        {"MES = 12", "MES", "12"},
+        {"M1 = 2", "M1", "2"},
+        {"D2 = 29", "D2", "29"},
+        {"APOL = '1234'", "APOL", "'1234'"},
+        {"TITULO = 'SINISTROS PENDENTES'", "TITULO", "'SINISTROS PENDENTES'"},
+        {"TITULO = 'PARCELAS VENCENDO NO DIA'", "TITULO", "'PARCELAS VENCENDO NO DIA'"},
+        {"TITULO = 'PRIMEIRA PARCELA VENCENDO NO DIA'", "TITULO", "'PRIMEIRA PARCELA VENCENDO NO DIA'"},
+        {"TITULO = 'SEGUROS COMERCIALIZADOS A SEIS MESES'", "TITULO", "'SEGUROS COMERCIALIZADOS A SEIS MESES'"},
+        {"TITULO = 'SEGUROS COMERCIALIZADOS A NOVE MESES'", "TITULO", "'SEGUROS COMERCIALIZADOS A NOVE MESES'"},
+        {"TITULO = 'LISTAGEM DOS DOCUMENTOS VIGENTES VENCIDOS'", "TITULO",
+         "'LISTAGEM DOS DOCUMENTOS VIGENTES VENCIDOS'"},
+        {"DESDE = CurrentDate", "DESDE", "CurrentDate"},
         {"TITULO = \"ASPAS DUPLAS\"", "TITULO", "'ASPAS DUPLAS'"},
     };
     for (const Case& c : cases) {
@@ -276,6 +303,38 @@ TEST_F(NamedFormulas, AssignmentTheDefinitionDoesNotDeclareOrCannotReadIsAFailur
         } catch (const ReportFailure& f) {
             EXPECT_EQ(f.kind(), kind) << f.message().toStdString();
         }
+    }
+}
+
+// Definitions of the agenda reports: the month and the title come from the
+// launch, the end of a term is measured against the day of the run.
+TEST_F(NamedFormulas, AgendaDefinitionsTakeTheMonthTitleAndTodayFromTheRun)
+{
+    writeFile(QStringLiteral("RELNCLI3.RPT"), QStringLiteral("TITLE \"RENOVAÇÕES DO MÊS {@MES}\"\nFROM NAOCLIENTES\n"
+                                                             "FORMULA MES = 0\nSELECT month({NAOCLIENTES.ANIV}) = {@MES}\n"
+                                                             "COLUMN {NAOCLIENTES.CODIGO} \"Código\"\n"));
+    writeFile(QStringLiteral("RENVENCI.RPT"),
+              QStringLiteral("TITLE \"{@TITULO}\"\nFROM DOCUMENTOS\nFORMULA TITULO = 'VENCIDOS'\n"
+                             "SELECT {DOCUMENTOS.VIGENTE} = 'V' and {DOCUMENTOS.VIGENCIAFINAL} < CurrentDate\n"
+                             "SORT {DOCUMENTOS.PROPOSTA}\nCOLUMN {DOCUMENTOS.PROPOSTA} \"Proposta\"\n"));
+    auto keysOf = [this](const char* file, std::map<int, QString> formulas) {
+        return keys(*runReport({pathOf(QString::fromLatin1(file)), QString(), std::move(formulas)}, QString()));
+    };
+    try {
+        EXPECT_EQ(keysOf("RELNCLI3.RPT", {{0, QStringLiteral("MES = 3")}}), QStringList{QStringLiteral("1")});
+        EXPECT_EQ(keysOf("RELNCLI3.RPT", {{0, QStringLiteral("MES = 5")}}), QStringList{QStringLiteral("3")});
+        EXPECT_TRUE(keysOf("RELNCLI3.RPT", {}).isEmpty());
+
+        EXPECT_TRUE(keysOf("RENVENCI.RPT", {}).isEmpty());
+        rt::Clock::setToday(QDate(2016, 3, 7));
+        EXPECT_EQ(keysOf("RENVENCI.RPT", {}), (QStringList{QStringLiteral("100"), QStringLiteral("102"),
+                                                           QStringLiteral("104")}));
+        const auto titled = runReport({pathOf(QStringLiteral("RENVENCI.RPT")), QString(),
+                                       {{0, QStringLiteral("TITULO = 'LISTAGEM DOS DOCUMENTOS VIGENTES VENCIDOS'")}}},
+                                      QString());
+        EXPECT_EQ(titled->title, QStringLiteral("LISTAGEM DOS DOCUMENTOS VIGENTES VENCIDOS"));
+    } catch (const ReportFailure& f) {
+        ADD_FAILURE() << f.message().toStdString();
     }
 }
 

@@ -185,6 +185,26 @@ TEST_F(ReportControlTest, FailureGoesToTheInstalledHandlerAndToTheSink)
     EXPECT_FALSE(lastLaunch().document);
 }
 
+// A routine with its own error handling (an export that tries again) gets the
+// failure back and shows its own messages; no box of the engine comes first.
+TEST_F(ReportControlTest, TrappedRunHandsTheFailureBackWithoutABox)
+{
+    ReportControl control(&window, Destination::File);
+    control.setReportFileName(windowsStylePath(QStringLiteral("NAOEXISTE.RPT")));
+    control.setPrintFileName(windowsStylePath(QStringLiteral("EMAILS.TXT")));
+    const std::optional<ReportFailure> failure = control.runTrappingFailure();
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->kind(), ReportFailure::Kind::MissingFile);
+    EXPECT_TRUE(dialogs.boxes.empty());
+    EXPECT_FALSE(lastLaunch().succeeded);
+
+    control.setReportFileName(windowsStylePath(QStringLiteral("RELCIA.RPT")));
+    EXPECT_FALSE(control.runTrappingFailure().has_value());
+    EXPECT_TRUE(lastLaunch().succeeded);
+    EXPECT_TRUE(QFile::exists(pathOf(QStringLiteral("EMAILS.TXT"))));
+    EXPECT_TRUE(dialogs.boxes.empty());
+}
+
 TEST_F(ReportControlTest, ActionOtherThanOneRunsNothing)
 {
     ReportControl control(&window);

@@ -56,6 +56,12 @@ TEST(FormatNumber, AmountsThroughTheCurrencyPattern) {
         {Variant("-10"), f, "($10,00)"},
         {Variant::currency(12.5), f, "$12,50"},
         {Variant(123456789012.0), f, "$123.456.789.012,00"},
+        // Box texts as the document window writes them: plain digits, 15 significant,
+        // the 1E-08 it puts into an empty percentage, and a shown amount read back.
+        {Variant("3,33333333333333"), f, "$3,33"},
+        {Variant("1E-08"), f, "$0,00"},
+        {Variant("($1.234,56)"), f, "($1.234,56)"},
+        {Variant(0.075), "$#.##", "$,08"},
     });
 }
 
@@ -143,6 +149,7 @@ TEST(FormatNamed, RegionalNamedFormats) {
     expectAll({
         {d, "Short Date", "05/03/2016"},
         {d, "Long Date", "sábado, 5 de março de 2016"},
+        {Variant::date(QDate(2016, 3, 1)), "Long Date", "terça-feira, 1 de março de 2016"},
         {d, "Short Time", "14:30"},
         {d, "Long Time", "14:30:15"},
         {d, "General Date", "05/03/2016 14:30:15"},
