@@ -5,11 +5,12 @@
 #include "platform/database/Recordset.h"
 #include "shell/ProgramEnd.h"
 #include "support/ProgramFixture.h"
+#include "support/SecondWorkstation.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
-#include <sqlite3.h>
+#include <optional>
 
 namespace vorna::test {
 
@@ -70,26 +71,13 @@ protected:
     }
 
     // Another workstation holding the write lock of the main database.
-    void lockDatabase()
-    {
-        ASSERT_EQ(sqlite3_open_v2(pathOf(QStringLiteral("VORNA.MDB")).toUtf8().constData(), &locker_,
-                                  SQLITE_OPEN_READWRITE, nullptr),
-                  SQLITE_OK);
-        ASSERT_EQ(sqlite3_exec(locker_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
-    }
-    void releaseLock()
-    {
-        if (!locker_)
-            return;
-        sqlite3_exec(locker_, "ROLLBACK", nullptr, nullptr, nullptr);
-        sqlite3_close(locker_);
-        locker_ = nullptr;
-    }
+    void lockDatabase() { locker_.emplace(pathOf(QStringLiteral("VORNA.MDB"))); }
+    void releaseLock() { locker_.reset(); }
 
     int programEnds = 0;
 
 private:
-    sqlite3* locker_ = nullptr;
+    std::optional<SecondWorkstationWriting> locker_;
 };
 
 }  // namespace vorna::test

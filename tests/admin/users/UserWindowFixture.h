@@ -6,6 +6,7 @@
 #include "platform/controls/Window.h"
 #include "platform/database/Recordset.h"
 #include "support/ProgramFixture.h"
+#include "support/SecondWorkstation.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -73,27 +74,6 @@ inline const RightPlace RightPlaces[] = {
     {"BXR", "Check31", "NÃO Baixar Repasse sem Comissão", "Consultar"},
 };
 static_assert(std::size(RightPlaces) == RightCount);
-
-// Another workstation in the middle of a write: every write of this one meets its lock.
-class SecondWorkstationLock {
-public:
-    explicit SecondWorkstationLock(const QString& databaseFile)
-    {
-        EXPECT_EQ(sqlite3_open_v2(databaseFile.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr),
-                  SQLITE_OK);
-        EXPECT_EQ(sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
-    }
-    ~SecondWorkstationLock()
-    {
-        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-        sqlite3_close(db_);
-    }
-    SecondWorkstationLock(const SecondWorkstationLock&) = delete;
-    SecondWorkstationLock& operator=(const SecondWorkstationLock&) = delete;
-
-private:
-    sqlite3* db_ = nullptr;
-};
 
 // A fresh installation (its one user ADMIN, code 1, every right but OCU and
 // BXR) with a level-1 administrator logged in holding every right.

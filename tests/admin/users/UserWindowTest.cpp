@@ -356,7 +356,7 @@ TEST_F(UserWindowTest, AFailedAdditionReportsTheFailureOnly)
     tick({"ICC"});
     dialogs.expectOk(lockedText(err::RecordLocked));
     {
-        SecondWorkstationLock lock(pathOf("VORNA.MDB"));
+        SecondWorkstationWriting lock(pathOf("VORNA.MDB"));
         click(w().Command3D1);
     }
     ASSERT_EQ(dialogs.boxes.size(), 1u);
@@ -380,7 +380,7 @@ TEST_F(UserWindowTest, AFailedAlterationKeepsTheStoredUser)
     tick({});
     dialogs.expectOk(lockedText(err::RecordLocked));
     {
-        SecondWorkstationLock lock(pathOf("VORNA.MDB"));
+        SecondWorkstationWriting lock(pathOf("VORNA.MDB"));
         click(w().Command3D1);
     }
     EXPECT_EQ(dialogs.boxes.size(), 1u);

@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QTest>
-#include <sqlite3.h>
 
 namespace vorna::test {
 
@@ -98,18 +97,6 @@ db::Recordset InsurerFixture::insurer(int code)
     db::Recordset rs = findRow("CIAS", QStringLiteral("CODIGO = %1").arg(code));
     EXPECT_FALSE(rs.NoMatch()) << "no insurer " << code;
     return rs;
-}
-
-SecondWorkstationWriting::SecondWorkstationWriting(const QString& databaseFile)
-{
-    EXPECT_EQ(sqlite3_open_v2(databaseFile.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
-    EXPECT_EQ(sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
-}
-
-SecondWorkstationWriting::~SecondWorkstationWriting()
-{
-    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(db_);
 }
 
 }  // namespace vorna::test

@@ -3,10 +3,9 @@
 #include "platform/controls/ListBox.h"
 #include "platform/controls/Window.h"
 #include "support/ProgramFixture.h"
+#include "support/SecondWorkstation.h"
 
 #include <QStringList>
-
-struct sqlite3;
 
 namespace vorna::test {
 
@@ -41,16 +40,6 @@ protected:
     void addInsurer(int code, const QString& name, const Fields& more = {});
     // The stored insurer of that code; fails the test when there is none.
     db::Recordset insurer(int code);
-};
-
-// A second workstation in the middle of a write on the main database file.
-class SecondWorkstationWriting {
-public:
-    explicit SecondWorkstationWriting(const QString& databaseFile);
-    ~SecondWorkstationWriting();
-
-private:
-    sqlite3* db_ = nullptr;
 };
 
 }  // namespace vorna::test

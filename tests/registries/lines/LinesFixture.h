@@ -3,10 +3,9 @@
 #include "platform/controls/ListBox.h"
 #include "platform/controls/Window.h"
 #include "support/ProgramFixture.h"
+#include "support/SecondWorkstation.h"
 
 #include <QStringList>
-
-struct sqlite3;
 
 namespace vorna::test {
 
@@ -42,16 +41,6 @@ protected:
     void addLine(int code, const QString& name, const std::vector<double>& commissions = {});
     // The stored line of that code; fails the test when there is none.
     db::Recordset line(int code);
-};
-
-// A second workstation in the middle of a write on the main database file.
-class SecondWorkstationWriting {
-public:
-    explicit SecondWorkstationWriting(const QString& databaseFile);
-    ~SecondWorkstationWriting();
-
-private:
-    sqlite3* db_ = nullptr;
 };
 
 }  // namespace vorna::test
