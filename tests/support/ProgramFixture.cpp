@@ -122,6 +122,24 @@ db::Recordset ProgramFixture::findRow(const QString& table, const QString& crite
     return rs;
 }
 
+void ProgramFixture::setFirstRow(const QString& table, const Fields& fields)
+{
+    db::Recordset rs = mainDatabase().openRecordset(table);
+    rs.MoveFirst();
+    rs.Edit();
+    for (const auto& [name, value] : fields)
+        rs.setField(name, value);
+    rs.Update();
+}
+
+Variant ProgramFixture::storedInFirstRow(const QString& table, const QString& field)
+{
+    db::Database other = db::Database::open(pathOf(QStringLiteral("VORNA.MDB")));
+    db::Recordset rs = other.openRecordset(table);
+    rs.MoveFirst();
+    return rs.field(field);
+}
+
 long ProgramFixture::rowCount(const QString& table) { return rowCount(mainDatabase(), table); }
 
 long ProgramFixture::rowCount(const db::Database& database, const QString& table)

@@ -42,6 +42,11 @@ protected:
     // A recordset of the main database on the first row meeting the criteria;
     // NoMatch() tells that none does.
     db::Recordset findRow(const QString& table, const QString& criteria);
+    // Writes fields of the first row of a table of the main database (a
+    // settings row, say).
+    void setFirstRow(const QString& table, const Fields& fields);
+    // A field of the first row of a table as another workstation reads it now.
+    Variant storedInFirstRow(const QString& table, const QString& field);
     // The number of rows a table of the main database holds now.
     long rowCount(const QString& table);
     long rowCount(const db::Database& database, const QString& table);

@@ -52,23 +52,7 @@ protected:
         QTest::keyClicks(box, text);
     }
 
-    // The first row of a table as another workstation reads it now.
-    Variant stored(const QString& table, const QString& field)
-    {
-        db::Database other = db::Database::open(pathOf(QStringLiteral("VORNA.MDB")));
-        db::Recordset rs = other.openRecordset(table);
-        rs.MoveFirst();
-        return rs.field(field);
-    }
-    void setFirstRow(const QString& table, const Fields& fields)
-    {
-        db::Recordset rs = mainDatabase().openRecordset(table);
-        rs.MoveFirst();
-        rs.Edit();
-        for (const auto& [name, value] : fields)
-            rs.setField(name, value);
-        rs.Update();
-    }
+    Variant stored(const QString& table, const QString& field) { return storedInFirstRow(table, field); }
 
     // Another workstation holding the write lock of the main database.
     void lockDatabase() { locker_.emplace(pathOf(QStringLiteral("VORNA.MDB"))); }

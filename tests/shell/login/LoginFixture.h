@@ -57,22 +57,7 @@ protected:
 
     // Writes fields of the settings row straight into the file.
     void setSettings(const Fields& fields) { setFirstRow(QStringLiteral("REGISTRO"), fields); }
-    void setFirstRow(const QString& table, const Fields& fields)
-    {
-        db::Recordset rs = mainDatabase().openRecordset(table);
-        rs.MoveFirst();
-        rs.Edit();
-        for (const auto& [name, value] : fields)
-            rs.setField(name, value);
-        rs.Update();
-    }
-    Variant storedSetting(const QString& field)
-    {
-        db::Database fresh = db::Database::open(pathOf(QStringLiteral("VORNA.MDB")));
-        db::Recordset rs = fresh.openRecordset(QStringLiteral("REGISTRO"));
-        rs.MoveFirst();
-        return rs.field(field);
-    }
+    Variant storedSetting(const QString& field) { return storedInFirstRow(QStringLiteral("REGISTRO"), field); }
     // Runs SQL on the main database file outside the program.
     void execSql(const char* sql)
     {
