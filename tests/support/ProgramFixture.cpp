@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QHash>
 #include <sqlite3.h>
 
@@ -178,5 +179,15 @@ std::vector<Right> ProgramFixture::everyRight()
 }
 
 void ProgramFixture::setNow(const QDateTime& moment) { rt::Clock::setNow(moment); }
+
+QStringList shownWindowLabels(const QWidget& window)
+{
+    QStringList shown;
+    for (const QLabel* label : window.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (label->isVisible())
+            shown << label->text();
+    }
+    return shown;
+}
 
 }  // namespace vorna::test

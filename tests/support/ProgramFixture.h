@@ -69,6 +69,10 @@ private:
     QTemporaryDir folder_;
 };
 
+// The texts of the labels lying straight on the window that show now: the
+// toolbar's hover captions, when the window keeps its other labels in frames.
+QStringList shownWindowLabels(const QWidget& window);
+
 // Builds a database file from the numbered steps of schema/<name> (once per test
 // program; later calls copy that file). False when the schema has no steps.
 bool buildDatabaseFromSchema(const QString& name, const QString& targetFile);

@@ -2,7 +2,6 @@
 
 #include "platform/runtime/Runtime.h"
 
-#include <QLabel>
 #include <QTest>
 
 namespace vorna {
@@ -230,15 +229,7 @@ TEST_F(InsurerRecord, EachButtonShowsItsOwnCaptionAndTheSurfaceHidesThemAll)
         {"Command3D5", "Sair"},            {"Command3D8", "Primeiro"},
         {"Command3D9", "Anterior"},        {"Command3D6", "Próximo"},
         {"Command3D7", "Último"}};
-    const QList<QLabel*> labels = window().findChildren<QLabel*>();
-    auto visibleCaptions = [&] {
-        QStringList shownTexts;
-        for (QLabel* label : labels) {
-            if (label->isVisible() && label->parentWidget() == &window())
-                shownTexts << label->text();
-        }
-        return shownTexts;
-    };
+    auto visibleCaptions = [&] { return test::shownWindowLabels(window()); };
     for (const auto& [button, caption] : captions) {
         QTest::mouseMove(control(button), QPoint(4, 4));
         EXPECT_EQ(visibleCaptions(), QStringList{caption}) << button;

@@ -5,7 +5,6 @@
 #include "platform/runtime/Runtime.h"
 
 #include <QFile>
-#include <QLabel>
 #include <QTest>
 
 namespace vorna {
@@ -205,15 +204,7 @@ TEST_F(LinesRecord, EachButtonShowsItsOwnCaptionAndTheSurfaceHidesThemAll)
         {"Command3D1", "Gravar"},   {"Command3D2", "Limpar"},   {"Command3D3", "Excluir"},
         {"Command3D4", "Consultar"}, {"Command3D5", "Sair"},    {"Command3D8", "Primeiro"},
         {"Command3D9", "Anterior"}, {"Command3D6", "Próximo"}, {"Command3D7", "Último"}};
-    const QList<QLabel*> labels = window().findChildren<QLabel*>();
-    auto visibleCaptions = [&] {
-        QStringList shownTexts;
-        for (QLabel* label : labels) {
-            if (label->isVisible() && label->parentWidget() == &window())
-                shownTexts << label->text();
-        }
-        return shownTexts;
-    };
+    auto visibleCaptions = [&] { return test::shownWindowLabels(window()); };
     for (const auto& [button, caption] : captions) {
         QTest::mouseMove(control(button), QPoint(4, 4));
         EXPECT_EQ(visibleCaptions(), QStringList{caption}) << button;
