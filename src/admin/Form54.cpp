@@ -7,6 +7,8 @@
 #include "common/WindowRefs.h"
 #include "common/ToolbarPictures.h"
 #include "platform/controls/ControlEvents.h"
+#include "platform/database/CriteriaText.h"
+#include "platform/report/FormulaText.h"
 #include "platform/runtime/Runtime.h"
 
 #include <QApplication>
@@ -37,25 +39,6 @@ bool isBlank(const QString& text) { return rt::Trim(text).isEmpty(); }
 // The number a number box holds, as criteria and formulas write it; none when
 // the box holds anything but digits (blanks around them aside), so typed text
 // can never turn into criteria of its own.
-std::optional<QString> wholeNumber(const QString& text)
-{
-    const QString digits = rt::Trim(text);
-    if (digits.isEmpty())
-        return std::nullopt;
-    for (QChar c : digits)
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-    return digits;
-}
-
-// A text constant of a criteria or a formula: an apostrophe in it is a character.
-QString quoted(const QString& text)
-{
-    QString inside = text;
-    inside.replace(u'\'', QStringLiteral("''"));
-    return u'\'' + inside + u'\'';
-}
-
 QString fieldText(const db::Recordset& rs, const char* field)
 {
     const Variant value = rs.field(QString::fromLatin1(field));
@@ -257,7 +240,7 @@ void Form54::Text1_LostFocus()
     if (isBlank(ui->Text1->text()))
         return;
     db::Recordset& log = record_->recordset();
-    if (const auto number = wholeNumber(ui->Text1->text())) {
+    if (const auto number = db::wholeNumber(ui->Text1->text())) {
         log.FindFirst(QStringLiteral("INDICE = ") + *number);
         if (!log.NoMatch()) {
             ShowLogEntry();
@@ -272,7 +255,7 @@ void Form54::Text2_LostFocus()
 {
     if (isBlank(ui->Text2->text()))
         return;
-    if (const auto code = wholeNumber(ui->Text2->text())) {
+    if (const auto code = db::wholeNumber(ui->Text2->text())) {
         clients_.FindFirst(QStringLiteral("CODIGO = ") + *code);
         if (!clients_.NoMatch()) {
             fillFromClient(false);
@@ -302,7 +285,7 @@ void Form54::Text4_LostFocus()
 {
     if (isBlank(ui->Text4->text()))
         return;
-    if (const auto number = wholeNumber(ui->Text4->text())) {
+    if (const auto number = db::wholeNumber(ui->Text4->text())) {
         documents_.FindFirst(QStringLiteral("PROPOSTA = ") + *number);
         if (!documents_.NoMatch()) {
             fillFromDocument();
@@ -322,7 +305,7 @@ void Form54::Text5_LostFocus()
     // act); one the engine cannot read (an unclosed "[") matches nothing.
     bool found = false;
     try {
-        documents_.FindFirst(QStringLiteral("APOLICE LIKE ") + quoted(policy) + QStringLiteral(" AND TIPO = 'A'"));
+        documents_.FindFirst(QStringLiteral("APOLICE LIKE ") + db::quoted(policy) + QStringLiteral(" AND TIPO = 'A'"));
         found = !documents_.NoMatch();
     } catch (const EngineError& e) {
         if (e.number() != err::SyntaxError)
@@ -368,11 +351,9 @@ void Form54::Command3D15_Click()
     }
     // A code that is not a number is carried by no entry: the report runs and
     // lists nothing, as for any other code no entry carries.
-    const auto code = wholeNumber(ui->Text2->text());
     report::ReportControl& rpt = *ui->CrystalReport1;
     rpt.setReportFileName(appFolder() + ReportFile);
-    rpt.setSelectionFormula(code ? QStringLiteral("{LOGUI.CLIENTE} = ") + *code
-                                 : QStringLiteral("IsNull({LOGUI.CLIENTE}) and not IsNull({LOGUI.CLIENTE})"));
+    rpt.setSelectionFormula(report::numberSelection(QStringLiteral("{LOGUI.CLIENTE}"), ui->Text2->text()));
     rpt.setAction(1);
 }
 
@@ -384,7 +365,7 @@ void Form54::Command3D2_Click()
     }
     report::ReportControl& rpt = *ui->CrystalReport1;
     rpt.setReportFileName(appFolder() + ReportFile);
-    rpt.setSelectionFormula(QStringLiteral("{LOGUI.APOLICE} = ") + quoted(ui->Text5->text()));
+    rpt.setSelectionFormula(report::textSelection(QStringLiteral("{LOGUI.APOLICE}"), ui->Text5->text()));
     rpt.setAction(1);
 }
 
@@ -402,10 +383,10 @@ void Form54::Command3D3_Click()
 
 // ---- the screens the system does not have, and leaving ---------------------------------
 
-void Form54::Command3D10_Click() { vorna::state().CallerCode = Variant(caller::UsageLogScreen); }
+void Form54::Command3D10_Click() { vorna::state().handOver.CallerCode = Variant(caller::UsageLogScreen); }
 
 // The same code as the document window's claims screen.
-void Form54::Command3D11_Click() { vorna::state().CallerCode = Variant(caller::Claims); }
+void Form54::Command3D11_Click() { vorna::state().handOver.CallerCode = Variant(caller::Claims); }
 
 void Form54::Command3D5_Click() { Unload(); }
 

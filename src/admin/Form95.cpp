@@ -20,7 +20,7 @@ namespace {
 // A right missing from the logged-in user stops the action with the refusal.
 bool allowed(Right right)
 {
-    if (state().hasRight(right))
+    if (state().session.hasRight(right))
         return true;
     msg::refusedByRight();
     return false;

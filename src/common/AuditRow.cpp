@@ -27,7 +27,7 @@ void writeAuditRow(db::Recordset& log, const AuditRow& row)
         log.setField(QStringLiteral("HORALOGUI"), Variant(rt::Format(rt::Now(), QStringLiteral("hh:nn"))));
         log.setField(QStringLiteral("DATALOGUI"), Variant(rt::Format(rt::Date(), QStringLiteral("dd/mm/yyyy"))));
         log.setField(QStringLiteral("LIQUI"), Variant("S"));
-        log.setField(QStringLiteral("USUARIO"), Variant(int(state().UserIdent)));
+        log.setField(QStringLiteral("USUARIO"), Variant(int(state().session.UserIdent)));
         log.Update();
     } catch (...) {
         log.CancelUpdate();

@@ -55,7 +55,7 @@ void startMail(const QString& address, const QString& name)
     if (blank(address))
         return;
     const ProgramState& s = state();
-    if (auto request = mailLaunch(s.WindowsLanguageOption, s.MailProgramOption, address, name))
+    if (auto request = mailLaunch(s.settings.WindowsLanguageOption, s.settings.MailProgramOption, address, name))
         run(*request);
 }
 

@@ -1,6 +1,7 @@
 #include "common/NameFragmentSearch.h"
 
 #include "platform/controls/ListBox.h"
+#include "platform/database/CriteriaText.h"
 #include "platform/controls/Twips.h"
 #include "platform/runtime/Runtime.h"
 #include "common/RecordWindowPatternFields.h"
@@ -15,16 +16,6 @@ namespace {
 
 constexpr int InvalidBookmark = 3159;
 
-bool isWholeNumberText(const QString& text)
-{
-    if (text.isEmpty())
-        return false;
-    for (QChar c : text)
-        if (c < u'0' || c > u'9')
-            return false;
-    return true;
-}
-
 }  // namespace
 
 NameFragmentSearch::NameFragmentSearch(db::Recordset recordset, NameFragmentSearchSpec design,
@@ -33,21 +24,6 @@ NameFragmentSearch::NameFragmentSearch(db::Recordset recordset, NameFragmentSear
 {
     if (spec_.nameNotFound.isEmpty())
         spec_.nameNotFound = spec_.codeNotFound;
-}
-
-QString NameFragmentSearch::containsCriteria(const QString& field, const QString& text)
-{
-    QString literal;
-    literal.reserve(text.size() + 8);
-    for (QChar c : text) {
-        if (c == u'*' || c == u'?' || c == u'#' || c == u'[')
-            literal += u'[' + QString(c) + u']';
-        else if (c == u'\'')
-            literal += QStringLiteral("''");
-        else
-            literal += c;
-    }
-    return field + QStringLiteral(" LIKE '*") + literal + QStringLiteral("*'");
 }
 
 void NameFragmentSearch::search()
@@ -64,9 +40,8 @@ bool NameFragmentSearch::findByCode()
 {
     // The key is a number: a code box holding anything else (pasted) finds
     // nothing rather than making the criteria unreadable.
-    const QString code = rt::Trim(record::boxText(spec_.codeBox));
-    if (isWholeNumberText(code)) {
-        rs_.FindFirst(spec_.codeField + QStringLiteral(" = ") + code);
+    if (const auto code = db::wholeNumber(record::boxText(spec_.codeBox))) {
+        rs_.FindFirst(spec_.codeField + QStringLiteral(" = ") + *code);
         if (!rs_.NoMatch()) {
             show_();
             return true;
@@ -85,7 +60,7 @@ bool NameFragmentSearch::listByName()
         ui::placeTwips(list, r.x(), r.y(), r.width(), r.height());
     }
     list->raise();
-    const QString criteria = containsCriteria(spec_.nameField, record::boxText(spec_.nameBox));
+    const QString criteria = db::containsCriteria(spec_.nameField, record::boxText(spec_.nameBox));
     rs_.FindFirst(criteria);
     if (rs_.NoMatch()) {
         notFound(spec_.nameNotFound);

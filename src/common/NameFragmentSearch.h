@@ -67,9 +67,6 @@ public:
 
     const NameFragmentSearchSpec& design() const { return spec_; }
 
-    // "FIELD LIKE '*text*'" matching the text literally: the pattern
-    // characters and quotes a pasted text may hold stand for themselves.
-    static QString containsCriteria(const QString& field, const QString& text);
 
 private:
     void notFound(const QString& text);

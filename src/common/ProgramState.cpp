@@ -12,7 +12,7 @@ int rightIndex(QStringView field)
     return -1;
 }
 
-Variant& ProgramState::right(QStringView field)
+Variant& Session::right(QStringView field)
 {
     const int i = rightIndex(field);
     if (i < 0)
@@ -20,12 +20,12 @@ Variant& ProgramState::right(QStringView field)
     return UserRights[size_t(i)];
 }
 
-const Variant& ProgramState::right(QStringView field) const
+const Variant& Session::right(QStringView field) const
 {
-    return const_cast<ProgramState*>(this)->right(field);
+    return const_cast<Session*>(this)->right(field);
 }
 
-bool ProgramState::hasRight(Right r) const { return right(r) == Variant("S"); }
+bool Session::hasRight(Right r) const { return right(r) == Variant("S"); }
 
 void ProgramState::reset() { *this = ProgramState(); }
 

@@ -77,17 +77,8 @@ inline constexpr int Unreached1614 = 1614;
 inline constexpr int Unreached1814 = 1814;
 }  // namespace caller
 
-// Everything the windows share while the program runs. Every window reads and
-// sets these directly; a later subsystem adds its own values here. Every value
-// starts empty (a variant Empty, a text empty, a number 0, a connection unset).
-struct ProgramState {
-    // Database connections.
-    db::Database MainDatabase;            // VORNA.MDB of the executable's folder
-    db::Database QuotationDatabase;       // ATIBERA.MDB
-    db::Database PostalCodeDatabase;      // RERUDEVA.MDB
-    db::Database BackupSettingsDatabase;  // SALVA.MDB
-
-    // The logged-in user.
+// The logged-in user: level, identification and rights, set at login.
+struct Session {
     QString AccessLevelWord;              // level::Total, Medium, Minimum; empty until a code matched
     int32_t UserIdent = 0;
     Variant UserIdentification;
@@ -95,7 +86,17 @@ struct ProgramState {
     std::array<Variant, RightCount> UserRights;
     Variant DocumentOwner;
 
-    // Copies of the settings record and the operation passwords.
+    Variant& right(Right r) { return UserRights[size_t(r)]; }
+    const Variant& right(Right r) const { return UserRights[size_t(r)]; }
+    // A right by its field name; throws std::invalid_argument for a name that is no right.
+    Variant& right(QStringView field);
+    const Variant& right(QStringView field) const;
+    // The right's copy holds exactly "S". For OCU and BXR "S" is the restrictive reading.
+    bool hasRight(Right r) const;
+};
+
+// Copies of the settings record and the operation passwords, read at start-up.
+struct SettingsCopies {
     QString CompanyName;
     int32_t BranchNumber = 0;
     Variant CostOption;
@@ -108,8 +109,10 @@ struct ProgramState {
     Variant CommissionChangePassword;
     Variant SettlementPassword;
     Variant ProducerChangePassword;
+};
 
-    // Values handed between windows.
+// Values one window leaves for the next it opens; `CallerCode` holds a `caller::` code.
+struct HandOver {
     Variant CallerCode;
     Variant SecondCallerCode;
     Variant ThirdCallerCode;
@@ -120,14 +123,33 @@ struct ProgramState {
     int32_t ReturnDocumentNumber = 0;
     int32_t ReturnDocumentBranch = 0;
     int32_t SettlementDocumentNumber = 0;
+};
 
-    // Values of the document window kept program-wide.
+// Values of the document window kept program-wide.
+struct DocumentValues {
     int32_t SourceDocumentNumber = 0;
     Variant OperationMarker;
     int32_t NewDocumentNumber = 0;
     int32_t LastDocumentNumber = 0;
     int32_t ClaimProcessNumber = 0;
     int32_t LastProducerCode = 0;
+};
+
+// Everything the windows share while the program runs. Every window reads and
+// sets these directly; a later subsystem adds its own values to its group.
+// Every value starts empty (a variant Empty, a text empty, a number 0, a
+// connection unset).
+struct ProgramState {
+    // Database connections.
+    db::Database MainDatabase;            // VORNA.MDB of the executable's folder
+    db::Database QuotationDatabase;       // ATIBERA.MDB
+    db::Database PostalCodeDatabase;      // RERUDEVA.MDB
+    db::Database BackupSettingsDatabase;  // SALVA.MDB
+
+    Session session;
+    SettingsCopies settings;
+    HandOver handOver;
+    DocumentValues document;
 
     // Counts for the backup reminder.
     Variant ClientCount;
@@ -135,14 +157,6 @@ struct ProgramState {
 
     // The start-up error message.
     Variant MessageText;
-
-    Variant& right(Right r) { return UserRights[size_t(r)]; }
-    const Variant& right(Right r) const { return UserRights[size_t(r)]; }
-    // A right by its field name; throws std::invalid_argument for a name that is no right.
-    Variant& right(QStringView field);
-    const Variant& right(QStringView field) const;
-    // The right's copy holds exactly "S". For OCU and BXR "S" is the restrictive reading.
-    bool hasRight(Right r) const;
 
     // Back to the state of a program that just started (tests).
     void reset();

@@ -6,6 +6,7 @@
 #include "common/WindowRefs.h"
 #include "common/ToolbarPictures.h"
 #include "platform/controls/ControlEvents.h"
+#include "platform/report/FormulaText.h"
 #include "platform/runtime/Runtime.h"
 
 #include <QStyle>
@@ -172,7 +173,7 @@ void Form10::Command3D11_Click()
         return;
     report::ReportControl& rpt = *ui->CrystalReport1;
     rpt.setReportFileName(appFolder() + QStringLiteral("\\FICCIA.RPT"));
-    rpt.setSelectionFormula(QStringLiteral("{CIAS.CODIGO} = ") + ui->Text1->text());
+    rpt.setSelectionFormula(report::numberSelection(QStringLiteral("{CIAS.CODIGO}"), ui->Text1->text()));
     rpt.setAction(1);
 }
 

@@ -74,7 +74,7 @@ ui::Window* ownerWindowOf(registries::Form28::OwnerKind kind)
 bool userMayAlterAttachments()
 {
     const ProgramState& s = vorna::state();
-    return s.AccessLevelWord != level::Minimum && s.hasRight(Right::ICD) && s.hasRight(Right::ACD);
+    return s.session.AccessLevelWord != level::Minimum && s.session.hasRight(Right::ICD) && s.session.hasRight(Right::ACD);
 }
 
 bool blank(const QString& text) { return rt::Trim(text).isEmpty(); }
@@ -196,8 +196,8 @@ void Form28::Form_Load()
     // The owner is this opening's for good: later hand-overs by other windows
     // do not move it.
     const ProgramState& s = vorna::state();
-    ownerKind_ = ownerKindOf(s.CallerCode);
-    ownerKey_ = s.AttachmentOwnerKey;
+    ownerKind_ = ownerKindOf(s.handOver.CallerCode);
+    ownerKey_ = s.handOver.AttachmentOwnerKey;
     ownerRowFound_ = false;
     ownerRows_ = {};
     viewOnly_ = false;
@@ -364,11 +364,11 @@ void Form28::slotClicked(int slot) { ui->Text11->setText(slotBoxes()[slot]->text
 void Form28::Command4_Click()
 {
     const ProgramState& s = vorna::state();
-    if (s.AccessLevelWord == level::Minimum) {
+    if (s.session.AccessLevelWord == level::Minimum) {
         msg::refusedByLevel();
         return;
     }
-    if (!s.hasRight(Right::ICD) || !s.hasRight(Right::ACD)) {
+    if (!s.session.hasRight(Right::ICD) || !s.session.hasRight(Right::ACD)) {
         msg::refusedByRight(NoAttachmentRight);
         return;
     }

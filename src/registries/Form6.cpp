@@ -136,12 +136,12 @@ void Form6::Form_Load()
     };
     // A new producer always belongs to the installation's branch.
     design.hooks.beforeNewRow = [this] {
-        ui->Text23->setText(QString::number(vorna::state().BranchNumber));
+        ui->Text23->setText(QString::number(vorna::state().settings.BranchNumber));
         findLastCodeOfBranch();
     };
     design.hooks.fillNewRow = [](db::Recordset& rs) {
-        rs.setField(QStringLiteral("CODIGO"), Variant(vorna::state().LastProducerCode + 1));
-        rs.setField(QStringLiteral("FILIAL"), Variant(vorna::state().BranchNumber));
+        rs.setField(QStringLiteral("CODIGO"), Variant(vorna::state().document.LastProducerCode + 1));
+        rs.setField(QStringLiteral("FILIAL"), Variant(vorna::state().settings.BranchNumber));
     };
     record_ = std::make_unique<RecordWindowPattern>(std::move(design));
 }
@@ -158,16 +158,16 @@ void Form6::findLastCodeOfBranch()
     // gets the following code instead of the same one again. The unique key on
     // branch and code refuses the clash itself.
     db::Recordset stored = vorna::state().MainDatabase.openRecordset(QStringLiteral("PRODUTOR"));
-    stored.FindLast(QStringLiteral("FILIAL = ") + QString::number(vorna::state().BranchNumber));
+    stored.FindLast(QStringLiteral("FILIAL = ") + QString::number(vorna::state().settings.BranchNumber));
     if (!stored.NoMatch())
-        vorna::state().LastProducerCode = rt::CLng(stored.field(QStringLiteral("CODIGO")));
+        vorna::state().document.LastProducerCode = rt::CLng(stored.field(QStringLiteral("CODIGO")));
 }
 
 void Form6::warnWhenOtherBranch(const QString& warning)
 {
     // A blank or unreadable branch box cannot be compared: the action stops there.
     const double branch = rt::CDbl(Variant(rt::Trim(ui->Text23->text())));
-    if (branch != vorna::state().BranchNumber)
+    if (branch != vorna::state().settings.BranchNumber)
         msg::notice(warning);
 }
 
@@ -176,7 +176,7 @@ void Form6::warnWhenOtherBranch(const QString& warning)
 void Form6::Command3D2_Click()
 {
     if (!record_->isShown())
-        vorna::state().LastProducerCode = 0;
+        vorna::state().document.LastProducerCode = 0;
     record_->SaveClick();
 }
 

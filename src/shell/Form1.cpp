@@ -158,18 +158,18 @@ void Form1::Form_Load()
         if (filled)
             run([&] { into = settings.field(field); });
     };
-    copy("PASSE1", s.DeletionPassword);
-    copy("PASSE2", s.CommissionChangePassword);
-    copy("PASSE3", s.SettlementPassword);
-    copy("PASSE4", s.ProducerChangePassword);
-    copy("CUSTO", s.CostOption);
-    copy("EMAIL", s.MailProgramOption);
-    copy("INGLES", s.WindowsLanguageOption);
+    copy("PASSE1", s.settings.DeletionPassword);
+    copy("PASSE2", s.settings.CommissionChangePassword);
+    copy("PASSE3", s.settings.SettlementPassword);
+    copy("PASSE4", s.settings.ProducerChangePassword);
+    copy("CUSTO", s.settings.CostOption);
+    copy("EMAIL", s.settings.MailProgramOption);
+    copy("INGLES", s.settings.WindowsLanguageOption);
     {
         bool filled = true;
         run([&] { filled = !settings.field(QStringLiteral("FILIAL")).isNull(); });
         if (filled)
-            run([&] { s.BranchNumber = rt::CLng(settings.field(QStringLiteral("FILIAL"))); });
+            run([&] { s.settings.BranchNumber = rt::CLng(settings.field(QStringLiteral("FILIAL"))); });
     }
 
     if (steps.flow() == StartupStatements::Flow::ProgramEnded) {
@@ -220,7 +220,7 @@ void Form1::Command1_Click()
     MatchedLevel_ = 0;
     for (int level = 0; level < 3; ++level) {
         if (EncodedTypedCode_ == PreparedLevelCodes_[size_t(level)]) {
-            vorna::state().AccessLevelWord = *LevelWords[level];
+            vorna::state().session.AccessLevelWord = *LevelWords[level];
             MatchedLevel_ = int16_t(level + 1);
         }
     }
@@ -253,11 +253,11 @@ void Form1::openMainMenu()
     // A settings row whose name or rates were never filled gives an empty name
     // and zero rates rather than a failed login.
     const Variant name = SettingsRecordset_.field(QStringLiteral("NOME"));
-    s.CompanyName = name.isNull() ? QString() : rt::CStr(name);
-    s.IofRateLife = doubleOrZero(SettingsRecordset_.field(QStringLiteral("I9")));
-    s.IofRateHealth = doubleOrZero(SettingsRecordset_.field(QStringLiteral("I8")));
-    s.IofRateProperty = doubleOrZero(SettingsRecordset_.field(QStringLiteral("I3")));
-    report::setCompanyName(s.CompanyName);  // printed at the top of every report page
+    s.settings.CompanyName = name.isNull() ? QString() : rt::CStr(name);
+    s.settings.IofRateLife = doubleOrZero(SettingsRecordset_.field(QStringLiteral("I9")));
+    s.settings.IofRateHealth = doubleOrZero(SettingsRecordset_.field(QStringLiteral("I8")));
+    s.settings.IofRateProperty = doubleOrZero(SettingsRecordset_.field(QStringLiteral("I3")));
+    report::setCompanyName(s.settings.CompanyName);  // printed at the top of every report page
     windows::Form2().Show();
     Unload();
 }

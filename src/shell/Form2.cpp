@@ -28,8 +28,8 @@ const QString LevelCodesAtLevel3 = QStringLiteral("DESCULPE, MAS SUA PIADA É MU
 const QString LevelCodesAtLevel2 = QStringLiteral("DESCULPE, AINDA FALTA MUITO ARROZ E FEIJÃO!");
 const QString ParametersBelowLevel1 = QStringLiteral("VOCÊ NÃO POSSUI PERMISSÃO!");
 
-bool atLevel2() { return vorna::state().AccessLevelWord == level::Medium; }
-bool atLevel3() { return vorna::state().AccessLevelWord == level::Minimum; }
+bool atLevel2() { return vorna::state().session.AccessLevelWord == level::Medium; }
+bool atLevel3() { return vorna::state().session.AccessLevelWord == level::Minimum; }
 
 // A level gate: at the levels it names the text is shown under "ATENÇÃO!" and
 // the item does nothing more. Any other level word passes.
@@ -159,11 +159,11 @@ void Form2::connectControls()
 void Form2::Form_Load()
 {
     ProgramState& s = vorna::state();
-    setWindowTitle(TitlePrefix + s.CompanyName + QStringLiteral("  -   Usuário: ") + s.UserDisplayName);
+    setWindowTitle(TitlePrefix + s.settings.CompanyName + QStringLiteral("  -   Usuário: ") + s.session.UserDisplayName);
     labelsTable_ = s.MainDatabase.openRecordset(QStringLiteral("TMPETI"));
     clientsTable_ = s.MainDatabase.openRecordset(QStringLiteral("CLIENTES"));
     documentsTable_ = s.MainDatabase.openRecordset(QStringLiteral("DOCUMENTOS"));
-    s.SecondCallerCode = Variant(0);
+    s.handOver.SecondCallerCode = Variant(0);
 }
 
 // However the main menu goes (its "Sair", its close box), the counts are taken
@@ -254,7 +254,7 @@ void Form2::menucart_Click() { OpenPeriodReport(caller::EventsByCardReport); }
 // waits, disabled, until the dialog's close button.
 void Form2::OpenPeriodReport(int selector)
 {
-    vorna::state().CallerCode = Variant(selector);
+    vorna::state().handOver.CallerCode = Variant(selector);
     windows::Form70().Show();
     Disable();
 }
@@ -267,7 +267,7 @@ void Form2::menu41_Click() { windows::Form10().Show(); }
 
 void Form2::menu47_Click()
 {
-    if (!vorna::state().hasRight(Right::ACW)) {
+    if (!vorna::state().session.hasRight(Right::ACW)) {
         msg::refusedByRight();
         return;
     }
@@ -285,7 +285,7 @@ void Form2::menu46_Click()
 
 void Form2::menu49_Click()
 {
-    if (!vorna::state().hasRight(Right::ACW)) {
+    if (!vorna::state().session.hasRight(Right::ACW)) {
         msg::refusedByRight();
         return;
     }

@@ -132,7 +132,7 @@ void Form70::connectControls()
 // The caption and the number box follow the selector the dialog was opened with.
 void Form70::Form_Load()
 {
-    const PeriodReport* report = periodReport(vorna::state().CallerCode);
+    const PeriodReport* report = periodReport(vorna::state().handOver.CallerCode);
     if (!report)
         return;
     setWindowTitle(QString::fromUtf8(report->caption));
@@ -147,7 +147,7 @@ void Form70::Command3D2_Click()
 {
     if (ui->MaskEdBox1->ClipText().isEmpty() || ui->MaskEdBox2->ClipText().isEmpty())
         return;
-    const Variant& selector = vorna::state().CallerCode;
+    const Variant& selector = vorna::state().handOver.CallerCode;
     const bool byNumber = selector == Variant(caller::EventsByPolicyReport)
                           || selector == Variant(caller::EventsByCardReport);
     if (byNumber && rt::Trim(ui->Text1->text()).isEmpty())

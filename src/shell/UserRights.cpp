@@ -1,6 +1,7 @@
 #include "shell/UserRights.h"
 
 #include "common/ProgramState.h"
+#include "platform/database/CriteriaText.h"
 #include "platform/database/Database.h"
 #include "platform/database/Recordset.h"
 #include "platform/runtime/Runtime.h"
@@ -20,24 +21,15 @@ constexpr Right CopyOrder[RightCount] = {
     Right::ECR, Right::ICR, Right::ICA, Right::ACA, Right::CCA, Right::PCA, Right::CGE, Right::PRM,
     Right::PEM, Right::PRA, Right::PRF, Right::OCU, Right::BXR};
 
-// The identification as a text of the criteria: between apostrophes, each
-// apostrophe doubled, so whatever was typed stays one value.
-QString quotedText(const QString& text)
-{
-    QString doubled = text;
-    doubled.replace(u'\'', QStringLiteral("''"));
-    return u'\'' + doubled + u'\'';
-}
-
 }  // namespace
 
 void ClearLoggedInUser()
 {
     ProgramState& s = state();
-    s.UserIdent = 0;
-    s.UserIdentification = Variant();
-    s.UserDisplayName.clear();
-    for (Variant& r : s.UserRights)
+    s.session.UserIdent = 0;
+    s.session.UserIdentification = Variant();
+    s.session.UserDisplayName.clear();
+    for (Variant& r : s.session.UserRights)
         r = Variant();
 }
 
@@ -50,7 +42,7 @@ UserLookup LookUpUser(const db::Database& mainDatabase, const QString& identific
         if (!mainDatabase.isOpen())
             return UserLookup::NotFound;
         db::Recordset users = mainDatabase.openRecordset(QStringLiteral("USUARIOS"));
-        users.FindFirst(QStringLiteral("NOME = ") + quotedText(identification));
+        users.FindFirst(db::equalsCriteria(QStringLiteral("NOME"), identification));
         if (users.NoMatch())
             return UserLookup::NotFound;
 
@@ -69,10 +61,10 @@ UserLookup LookUpUser(const db::Database& mainDatabase, const QString& identific
         // Nothing is taken until the whole row has been read.
         const int32_t code = ident.isNull() ? 0 : rt::CLng(ident);
         const QString shownName = displayName.isNull() ? QString() : rt::CStr(displayName);
-        s.UserIdent = code;
-        s.UserIdentification = name.isNull() ? Variant() : name;
-        s.UserDisplayName = shownName;
-        s.UserRights = rights;
+        s.session.UserIdent = code;
+        s.session.UserIdentification = name.isNull() ? Variant() : name;
+        s.session.UserDisplayName = shownName;
+        s.session.UserRights = rights;
         return UserLookup::Found;
     } catch (const std::exception&) {
         // A look-up that cannot be made lets nobody in.

@@ -159,14 +159,14 @@ long ProgramFixture::rowCount(const db::Database& database, const QString& table
 void ProgramFixture::logIn(const QString& levelWord, const std::vector<Right>& rights)
 {
     ProgramState& s = state();
-    s.AccessLevelWord = levelWord;
-    s.UserIdent = 1;
-    s.UserIdentification = Variant("TESTE");
-    s.UserDisplayName = QStringLiteral("Usuário de Teste");
-    for (Variant& r : s.UserRights)
+    s.session.AccessLevelWord = levelWord;
+    s.session.UserIdent = 1;
+    s.session.UserIdentification = Variant("TESTE");
+    s.session.UserDisplayName = QStringLiteral("Usuário de Teste");
+    for (Variant& r : s.session.UserRights)
         r = Variant("N");
     for (Right r : rights)
-        s.right(r) = Variant("S");
+        s.session.right(r) = Variant("S");
 }
 
 std::vector<Right> ProgramFixture::everyRight()

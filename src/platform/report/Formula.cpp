@@ -1,5 +1,7 @@
 #include "platform/report/Formula.h"
 
+#include "platform/database/CriteriaText.h"
+
 #include <algorithm>
 
 namespace vorna::report {
@@ -313,13 +315,6 @@ QString numberText(double v)
     return QString::number(v, 'g', 15);
 }
 
-QString quoted(const QString& s)
-{
-    QString out = s;
-    out.replace(u'\'', QStringLiteral("''"));
-    return u'\'' + out + u'\'';
-}
-
 }  // namespace
 
 Formula parseFormula(const QString& text)
@@ -359,7 +354,7 @@ QString formulaText(const Formula& f)
     const auto& a = f->args;
     switch (f->kind) {
     case K::Number: return numberText(f->number);
-    case K::Text: return quoted(f->text);
+    case K::Text: return db::quoted(f->text);
     case K::Field: return QStringLiteral("{%1.%2}").arg(f->text, f->field);
     case K::Named: return QStringLiteral("{@%1}").arg(f->text);
     case K::DateOf:

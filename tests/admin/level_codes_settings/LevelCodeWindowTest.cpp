@@ -152,7 +152,7 @@ TEST_F(LevelCodeWindowTest, StoredCodesLogInAtTheirLevelsFromTheNextStart)
     EXPECT_TRUE(dialogs.boxes.empty()) << "no message confirms the save";
     EXPECT_EQ(window().state(), ui::Window::State::NotLoaded);
     EXPECT_TRUE(windows::Form2().isEnabled());
-    EXPECT_EQ(state().AccessLevelWord, level::Total) << "the running login keeps its level";
+    EXPECT_EQ(state().session.AccessLevelWord, level::Total) << "the running login keeps its level";
     const QString encoded[3] = {LevelCodeCipher::StoredForm(codes[0]), LevelCodeCipher::StoredForm(codes[1]),
                                 LevelCodeCipher::StoredForm(codes[2])};
     expectStoredCodes(encoded);
@@ -162,11 +162,11 @@ TEST_F(LevelCodeWindowTest, StoredCodesLogInAtTheirLevelsFromTheNextStart)
     const QString* words[3] = {&level::Total, &level::Medium, &level::Minimum};
     for (int level = 0; level < 3; ++level) {
         EXPECT_EQ(logInAfterRestart(codes[level]), level + 1) << codes[level].toStdString();
-        EXPECT_EQ(state().AccessLevelWord, *words[level]);
+        EXPECT_EQ(state().session.AccessLevelWord, *words[level]);
         EXPECT_EQ(windows::Form2().state(), ui::Window::State::Shown);
     }
     EXPECT_EQ(logInAfterRestart("MASTER"), 0) << "the replaced level-1 code no longer opens";
-    EXPECT_TRUE(state().AccessLevelWord.isEmpty());
+    EXPECT_TRUE(state().session.AccessLevelWord.isEmpty());
     EXPECT_EQ(programEnds, 0);
 }
 

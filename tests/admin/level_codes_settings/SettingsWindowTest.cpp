@@ -190,9 +190,9 @@ TEST_F(SettingsWindowTest, BlankBoxesKeepTheStoredValues)
 TEST_F(SettingsWindowTest, AddressKeepsItsBlanksPasswordsAndMailSettingsAreTrimmed)
 {
     setFirstRow("REGISTRO", FilledSettings);
-    state().DeletionPassword = Variant("VASKO");
-    state().CompanyName = QStringLiteral("CORRETORA MODELO");
-    state().IofRateLife = 0.38;
+    state().settings.DeletionPassword = Variant("VASKO");
+    state().settings.CompanyName = QStringLiteral("CORRETORA MODELO");
+    state().settings.IofRateLife = 0.38;
     open(window());
     controls().Text1->setText("  AV. BRASIL, 500 ");
     controls().Text2->setText("   ");
@@ -211,9 +211,9 @@ TEST_F(SettingsWindowTest, AddressKeepsItsBlanksPasswordsAndMailSettingsAreTrimm
     EXPECT_TRUE(stored("REGISTRO", "SMTP").identical(Variant("smtp.outro.com")));
     EXPECT_TRUE(stored("REGISTRO", "SENHA").identical(Variant("nova senha")));
     // The running program keeps what it copied at start-up until the next start.
-    EXPECT_TRUE(state().DeletionPassword.identical(Variant("VASKO")));
-    EXPECT_EQ(state().CompanyName, "CORRETORA MODELO");
-    EXPECT_EQ(state().IofRateLife, 0.38);
+    EXPECT_TRUE(state().settings.DeletionPassword.identical(Variant("VASKO")));
+    EXPECT_EQ(state().settings.CompanyName, "CORRETORA MODELO");
+    EXPECT_EQ(state().settings.IofRateLife, 0.38);
 }
 
 TEST_F(SettingsWindowTest, TypedRateIsReadWithTheDecimalCommaAndShownSoAgain)

@@ -327,9 +327,9 @@ TEST_F(UsageLogEntries, TheTwoScreensTheSystemLacksOnlySetTheCallerCode)
 {
     open();
     click("Command3D10");
-    EXPECT_EQ(state().CallerCode.toLong(), 445);
+    EXPECT_EQ(state().handOver.CallerCode.toLong(), 445);
     click("Command3D11");
-    EXPECT_EQ(state().CallerCode.toLong(), 444);
+    EXPECT_EQ(state().handOver.CallerCode.toLong(), 444);
     EXPECT_EQ(window().state(), ui::Window::State::Shown);
     EXPECT_TRUE(window().isEnabled());
 }

@@ -145,7 +145,7 @@ TEST_P(AddedUserLogsInTest, WithExactlyTheRightsTicked)
 
     // The next run of the program: nobody logged in yet.
     shell::ClearLoggedInUser();
-    state().AccessLevelWord.clear();
+    state().session.AccessLevelWord.clear();
     ui::Window& login = windows::Form1();
     login.Show();
     login.activateWindow();
@@ -157,13 +157,13 @@ TEST_P(AddedUserLogsInTest, WithExactlyTheRightsTicked)
     ASSERT_EQ(windows::Form2().state(), ui::Window::State::Shown) << "logged in";
     EXPECT_EQ(programEnds, 0);
     const ProgramState& s = state();
-    EXPECT_EQ(s.AccessLevelWord, level::Total);
-    EXPECT_EQ(s.UserIdent, 2);
-    EXPECT_TRUE(s.UserIdentification.identical(Variant("JOAO")));
-    EXPECT_EQ(s.UserDisplayName, "João da Silva");
+    EXPECT_EQ(s.session.AccessLevelWord, level::Total);
+    EXPECT_EQ(s.session.UserIdent, 2);
+    EXPECT_TRUE(s.session.UserIdentification.identical(Variant("JOAO")));
+    EXPECT_EQ(s.session.UserDisplayName, "João da Silva");
     for (const RightPlace& place : RightPlaces) {
         const bool chosen = std::count(choice.fields.begin(), choice.fields.end(), QLatin1String(place.field)) > 0;
-        EXPECT_TRUE(s.right(QString::fromLatin1(place.field)).identical(Variant(chosen ? "S" : "N"))) << place.field;
+        EXPECT_TRUE(s.session.right(QString::fromLatin1(place.field)).identical(Variant(chosen ? "S" : "N"))) << place.field;
     }
 }
 

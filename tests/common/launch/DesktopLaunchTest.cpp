@@ -130,8 +130,8 @@ class LaunchThroughTheDesktop : public ProgramFixture {};
 
 TEST_F(LaunchThroughTheDesktop, MailFromABoxUsesTheProgramWideOptions)
 {
-    state().WindowsLanguageOption = Variant("I");
-    state().MailProgramOption = Variant("E");
+    state().settings.WindowsLanguageOption = Variant("I");
+    state().settings.MailProgramOption = Variant("E");
     launch::startMail("   ", "NOME");
     EXPECT_TRUE(desktop.launches.empty()) << "a blank box starts nothing";
 
@@ -139,7 +139,7 @@ TEST_F(LaunchThroughTheDesktop, MailFromABoxUsesTheProgramWideOptions)
     EXPECT_EQ(desktop.asked(),
               QStringList{"C:\\PROGRA~1\\Outloo~1\\msimn.exe /mailurl:mailto:a@b.com?subject=Olá, NOME&body= "});
 
-    state().MailProgramOption = Variant("o");
+    state().settings.MailProgramOption = Variant("o");
     launch::startMail("a@b.com", "NOME");
     EXPECT_EQ(desktop.launches.size(), 1u) << "an option outside the table starts nothing";
 }
@@ -147,8 +147,8 @@ TEST_F(LaunchThroughTheDesktop, MailFromABoxUsesTheProgramWideOptions)
 TEST_F(LaunchThroughTheDesktop, FailuresShowNothing)
 {
     desktop.succeed = false;
-    state().WindowsLanguageOption = Variant("P");
-    state().MailProgramOption = Variant("O");
+    state().settings.WindowsLanguageOption = Variant("P");
+    state().settings.MailProgramOption = Variant("O");
     launch::startMail("a@b.com", "NOME");
     launch::startSupportMail();
     launch::startBrowser("https://portal.exemplo.com.br");

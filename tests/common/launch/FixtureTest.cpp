@@ -59,18 +59,18 @@ TEST_F(Fixture, LogsAUserInWithTheChosenLevelAndRights)
 {
     logIn(level::Minimum, {Right::CCD, Right::ECC});
     const ProgramState& s = state();
-    EXPECT_EQ(s.AccessLevelWord, "VEXA");
-    EXPECT_TRUE(s.hasRight(Right::CCD));
-    EXPECT_TRUE(s.right(u"ecc") == Variant("S"));
-    EXPECT_FALSE(s.hasRight(Right::ACC));
-    EXPECT_TRUE(s.right(u"OCU") == Variant("N"));
-    EXPECT_THROW(s.right(u"XYZ"), std::invalid_argument);
+    EXPECT_EQ(s.session.AccessLevelWord, "VEXA");
+    EXPECT_TRUE(s.session.hasRight(Right::CCD));
+    EXPECT_TRUE(s.session.right(u"ecc") == Variant("S"));
+    EXPECT_FALSE(s.session.hasRight(Right::ACC));
+    EXPECT_TRUE(s.session.right(u"OCU") == Variant("N"));
+    EXPECT_THROW(s.session.right(u"XYZ"), std::invalid_argument);
 
     logIn(level::Total, everyRight());
-    EXPECT_TRUE(s.hasRight(Right::ACW));
-    EXPECT_TRUE(s.hasRight(Right::PRF));
-    EXPECT_FALSE(s.hasRight(Right::OCU)) << "commissions shown";
-    EXPECT_FALSE(s.hasRight(Right::BXR));
+    EXPECT_TRUE(s.session.hasRight(Right::ACW));
+    EXPECT_TRUE(s.session.hasRight(Right::PRF));
+    EXPECT_FALSE(s.session.hasRight(Right::OCU)) << "commissions shown";
+    EXPECT_FALSE(s.session.hasRight(Right::BXR));
 }
 
 TEST(Rights, NamesAndOrderAgree)
@@ -85,8 +85,8 @@ TEST(Rights, NamesAndOrderAgree)
 
 TEST_F(Fixture, ClockAndStateStartFreshAndCanBeSet)
 {
-    EXPECT_TRUE(state().CallerCode.isEmpty());
-    EXPECT_FALSE(state().hasRight(Right::ICC));
+    EXPECT_TRUE(state().handOver.CallerCode.isEmpty());
+    EXPECT_FALSE(state().session.hasRight(Right::ICC));
     setNow(QDateTime(QDate(2016, 2, 29), QTime(23, 59, 58)));
     EXPECT_EQ(rt::Clock::today(), QDate(2016, 2, 29));
 }

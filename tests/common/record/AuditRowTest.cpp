@@ -12,7 +12,7 @@ protected:
     {
         RecordWindowFixture::SetUp();
         setNow(QDateTime(QDate(2024, 3, 5), QTime(14, 7, 33)));
-        state().UserIdent = 7;
+        state().session.UserIdent = 7;
     }
     // The audit rows in the order written.
     std::vector<db::Recordset> auditRows()

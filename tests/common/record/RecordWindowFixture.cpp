@@ -137,10 +137,10 @@ void declareProducerLike(RecordWindowSpec& design, RecordTestWindow& w)
     design.hooks.beforeNewRow = [&w] {
         db::Recordset& rs = w.record->recordset();
         rs.FindLast(QStringLiteral("FILIAL = 1"));
-        state().LastProducerCode = rs.NoMatch() ? 0 : rt::CLng(rs.field("CODIGO"));
+        state().document.LastProducerCode = rs.NoMatch() ? 0 : rt::CLng(rs.field("CODIGO"));
     };
     design.hooks.fillNewRow = [](db::Recordset& rs) {
-        rs.setField("CODIGO", Variant(state().LastProducerCode + 1));
+        rs.setField("CODIGO", Variant(state().document.LastProducerCode + 1));
         rs.setField("FILIAL", Variant(1));
     };
 }

@@ -93,8 +93,8 @@ protected:
     // attachments window, disable itself.
     void openFor(OwnerKind kind, int32_t key)
     {
-        state().AttachmentOwnerKey = key;
-        state().CallerCode = Variant(int(kind));
+        state().handOver.AttachmentOwnerKey = key;
+        state().handOver.CallerCode = Variant(int(kind));
         windows::Form28().Show();
         ownerWindow(kind).Disable();
     }

@@ -165,7 +165,7 @@ TEST_F(Attachments, AdicionarRefusesTheThirdLevelAndAUserLackingADocumentRight)
         openFor(OwnerKind::Client, addOwner(OwnerKind::Client));
         logIn(c.level, everyRight());
         if (c.lacking)
-            state().right(*c.lacking) = Variant("N");
+            state().session.right(*c.lacking) = Variant("N");
         dialogs.expectOk(c.text);
 
         add("/p/x.pdf");
@@ -304,8 +304,8 @@ TEST_F(Attachments, ACallerCodeOfNoOwnerKindOpensNoTable)
 {
     const int32_t document = addOwner(OwnerKind::Document, {{1, Variant("/doc.pdf")}});
     for (const Variant& code : {Variant(), Variant(0), Variant(555), Variant(7)}) {
-        state().CallerCode = code;
-        state().AttachmentOwnerKey = document;
+        state().handOver.CallerCode = code;
+        state().handOver.AttachmentOwnerKey = document;
         windows::Form28().Show();
 
         EXPECT_EQ(form().windowTitle(), "Arquivos Anexos ao Documento");
@@ -338,8 +338,8 @@ TEST_F(Attachments, SairKeepsToTheOwnerItsLoadStepFound)
         const int32_t event = addOwner(OwnerKind::Event);
         openFor(OwnerKind::Client, client);
 
-        state().CallerCode = Variant(c.callerCode);
-        state().AttachmentOwnerKey = c.callerCode == OwnerKind::Document ? document : event;
+        state().handOver.CallerCode = Variant(c.callerCode);
+        state().handOver.AttachmentOwnerKey = c.callerCode == OwnerKind::Document ? document : event;
         if (c.otherOwnerOpens) {
             windows::Form28().Show();  // already open: no new load step
             windows::Form14().Disable();

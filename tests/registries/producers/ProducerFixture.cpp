@@ -14,8 +14,8 @@ void ProducerFixture::SetUp()
 {
     ProgramFixture::SetUp();
     logIn(level::Total, everyRight());
-    state().UserIdent = UserCode;
-    state().BranchNumber = Branch;
+    state().session.UserIdent = UserCode;
+    state().settings.BranchNumber = Branch;
 }
 
 ProducerWindow& ProducerFixture::open()

@@ -13,7 +13,7 @@ void expectEveryRightButTheRestrictingOnes(const ProgramState& s)
     for (int i = 0; i < RightCount; ++i) {
         const Right r = Right(i);
         const char* expected = (r == Right::OCU || r == Right::BXR) ? "N" : "S";
-        EXPECT_TRUE(s.right(r).identical(Variant(expected))) << RightFields[size_t(i)];
+        EXPECT_TRUE(s.session.right(r).identical(Variant(expected))) << RightFields[size_t(i)];
     }
 }
 
@@ -51,15 +51,15 @@ TEST_P(LoginLevelTest, FreshInstallationCodeOpensTheMainMenuAtItsLevel)
     EXPECT_EQ(login().EncodedTypedCode(), LevelCodeCipher::EncodeTyped(QString(c.typed).toUpper()));
 
     const ProgramState& s = state();
-    EXPECT_EQ(s.AccessLevelWord, *c.word);
-    EXPECT_EQ(s.UserIdent, 1);
-    EXPECT_TRUE(s.UserIdentification.identical(Variant("ADMIN")));
-    EXPECT_EQ(s.UserDisplayName, "Administrador");
+    EXPECT_EQ(s.session.AccessLevelWord, *c.word);
+    EXPECT_EQ(s.session.UserIdent, 1);
+    EXPECT_TRUE(s.session.UserIdentification.identical(Variant("ADMIN")));
+    EXPECT_EQ(s.session.UserDisplayName, "Administrador");
     expectEveryRightButTheRestrictingOnes(s);
-    EXPECT_EQ(s.CompanyName, "CORRETORA DE SEGUROS");
-    EXPECT_DOUBLE_EQ(s.IofRateLife, 0.38);
-    EXPECT_DOUBLE_EQ(s.IofRateHealth, 2.38);
-    EXPECT_DOUBLE_EQ(s.IofRateProperty, 7.38);
+    EXPECT_EQ(s.settings.CompanyName, "CORRETORA DE SEGUROS");
+    EXPECT_DOUBLE_EQ(s.settings.IofRateLife, 0.38);
+    EXPECT_DOUBLE_EQ(s.settings.IofRateHealth, 2.38);
+    EXPECT_DOUBLE_EQ(s.settings.IofRateProperty, 7.38);
     EXPECT_EQ(programEnds, 0);
 }
 
@@ -96,7 +96,7 @@ TEST_F(LoginTest, BlankLevelCodeDoesNothing)
     EXPECT_EQ(login().WrongCodeCount(), 0);
     EXPECT_FALSE(controls().Label5->isVisible());
     EXPECT_EQ(login().state(), ui::Window::State::Shown);
-    EXPECT_TRUE(state().UserIdentification.isEmpty()) << "no look-up ran";
+    EXPECT_TRUE(state().session.UserIdentification.isEmpty()) << "no look-up ran";
 }
 
 TEST_F(LoginTest, BlankIdentificationIsRefusedAfterTheLookUpsOwnMessage)
@@ -111,7 +111,7 @@ TEST_F(LoginTest, BlankIdentificationIsRefusedAfterTheLookUpsOwnMessage)
     EXPECT_EQ(dialogs.boxes[0].title, "Liberação de Acesso");
     EXPECT_EQ(dialogs.boxes[1].title, "Atenção");
     EXPECT_EQ(dialogs.boxes[1].icon, dlg::Icon::None);
-    EXPECT_EQ(state().AccessLevelWord, level::Total) << "the code was compared before the refusal";
+    EXPECT_EQ(state().session.AccessLevelWord, level::Total) << "the code was compared before the refusal";
     EXPECT_EQ(login().WrongCodeCount(), 0);
     EXPECT_EQ(login().state(), ui::Window::State::Shown);
     EXPECT_NE(windows::Form2().state(), ui::Window::State::Shown);

@@ -34,14 +34,14 @@ TEST_F(StartupTest, NullSettingsReceiveDefaultsButEmptyTextsAndFilledFieldsStay)
     EXPECT_TRUE(storedSetting("FILIAL").isNull());
     // Copied into the program-wide values.
     const ProgramState& s = state();
-    EXPECT_TRUE(s.DeletionPassword.identical(Variant("VASKO")));
-    EXPECT_TRUE(s.CommissionChangePassword.identical(Variant(QString())));
-    EXPECT_TRUE(s.SettlementPassword.identical(Variant("QUABRO")));
-    EXPECT_TRUE(s.ProducerChangePassword.identical(Variant("ZORVIL")));
-    EXPECT_TRUE(s.CostOption.identical(Variant("S")));
-    EXPECT_TRUE(s.WindowsLanguageOption.identical(Variant("P")));
-    EXPECT_TRUE(s.MailProgramOption.identical(Variant("E")));
-    EXPECT_EQ(s.BranchNumber, 0);
+    EXPECT_TRUE(s.settings.DeletionPassword.identical(Variant("VASKO")));
+    EXPECT_TRUE(s.settings.CommissionChangePassword.identical(Variant(QString())));
+    EXPECT_TRUE(s.settings.SettlementPassword.identical(Variant("QUABRO")));
+    EXPECT_TRUE(s.settings.ProducerChangePassword.identical(Variant("ZORVIL")));
+    EXPECT_TRUE(s.settings.CostOption.identical(Variant("S")));
+    EXPECT_TRUE(s.settings.WindowsLanguageOption.identical(Variant("P")));
+    EXPECT_TRUE(s.settings.MailProgramOption.identical(Variant("E")));
+    EXPECT_EQ(s.settings.BranchNumber, 0);
     EXPECT_TRUE(s.MainDatabase.isOpen());
     EXPECT_TRUE(s.QuotationDatabase.isOpen());
     EXPECT_EQ(programEnds, 0);
@@ -51,7 +51,7 @@ TEST_F(StartupTest, FreshInstallationGetsItsBranchAndPreparedLevelCodes)
 {
     startProgram();
 
-    EXPECT_EQ(state().BranchNumber, 1);
+    EXPECT_EQ(state().settings.BranchNumber, 1);
     const auto& prepared = login().PreparedLevelCodes();
     EXPECT_EQ(prepared[0], LevelCodeCipher::EncodeTyped("MASTER"));
     EXPECT_EQ(prepared[1], LevelCodeCipher::EncodeTyped("MEDIAS"));
@@ -149,10 +149,10 @@ TEST_F(StartupTest, UnlistedErrorIsReportedByEachStatementAndTheLoadStepGoesOn)
     EXPECT_EQ(programEnds, 0);
     EXPECT_EQ(login().state(), ui::Window::State::Shown);
     // Every statement after the failing ones ran.
-    EXPECT_TRUE(state().DeletionPassword.identical(Variant("VASKO")));
-    EXPECT_TRUE(state().MailProgramOption.identical(Variant("E")));
-    EXPECT_TRUE(state().ProducerChangePassword.isEmpty());
-    EXPECT_EQ(state().BranchNumber, 1);
+    EXPECT_TRUE(state().settings.DeletionPassword.identical(Variant("VASKO")));
+    EXPECT_TRUE(state().settings.MailProgramOption.identical(Variant("E")));
+    EXPECT_TRUE(state().settings.ProducerChangePassword.isEmpty());
+    EXPECT_EQ(state().settings.BranchNumber, 1);
     EXPECT_TRUE(storedSetting("I3").identical(Variant(7.38)));
 }
 
@@ -171,7 +171,7 @@ TEST_F(StartupTest, NullLevelCodeCanNeverBeMatchedWhileTheOthersWork)
     controls().Text1->setText("MINIMA");
     login().Command1_Click();
     EXPECT_EQ(login().MatchedLevel(), 3);
-    EXPECT_EQ(state().AccessLevelWord, level::Minimum);
+    EXPECT_EQ(state().session.AccessLevelWord, level::Minimum);
 }
 
 TEST_F(StartupTest, LockedSettingsRowStillGivesTheStoredSettings)
@@ -188,12 +188,12 @@ TEST_F(StartupTest, LockedSettingsRowStillGivesTheStoredSettings)
     sqlite3_close(other);
     EXPECT_TRUE(dialogs.boxes.empty());
     EXPECT_EQ(login().state(), ui::Window::State::Shown);
-    EXPECT_TRUE(state().DeletionPassword.identical(Variant("SEGURA")));
-    EXPECT_TRUE(state().WindowsLanguageOption.identical(Variant("I")));
-    EXPECT_EQ(state().BranchNumber, 1);
+    EXPECT_TRUE(state().settings.DeletionPassword.identical(Variant("SEGURA")));
+    EXPECT_TRUE(state().settings.WindowsLanguageOption.identical(Variant("I")));
+    EXPECT_EQ(state().settings.BranchNumber, 1);
     // Nothing was written: the Null fields are still Null and stay uncopied.
     EXPECT_TRUE(storedSetting("PASSE2").isNull());
-    EXPECT_TRUE(state().CommissionChangePassword.isEmpty());
+    EXPECT_TRUE(state().settings.CommissionChangePassword.isEmpty());
 }
 
 TEST_F(StartupTest, DayTextScrollsOneCharacterPerTick)

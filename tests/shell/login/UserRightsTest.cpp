@@ -22,11 +22,11 @@ protected:
     static void expectNobodyLoggedIn()
     {
         const ProgramState& s = state();
-        EXPECT_EQ(s.UserIdent, 0);
-        EXPECT_TRUE(s.UserIdentification.isEmpty());
-        EXPECT_TRUE(s.UserDisplayName.isEmpty());
+        EXPECT_EQ(s.session.UserIdent, 0);
+        EXPECT_TRUE(s.session.UserIdentification.isEmpty());
+        EXPECT_TRUE(s.session.UserDisplayName.isEmpty());
         for (int i = 0; i < RightCount; ++i)
-            EXPECT_TRUE(s.UserRights[size_t(i)].isEmpty()) << RightFields[size_t(i)];
+            EXPECT_TRUE(s.session.UserRights[size_t(i)].isEmpty()) << RightFields[size_t(i)];
     }
 };
 
@@ -38,21 +38,21 @@ TEST_F(UserRightsTest, CopiesTheRowsRightsAndReadsNullRightsAsRefused)
 
     ASSERT_EQ(shell::LookUpUser(mainDatabase(), "ANA"), shell::UserLookup::Found);
     const ProgramState& s = state();
-    EXPECT_EQ(s.UserIdent, 2);
-    EXPECT_EQ(s.UserDisplayName, "Ana Souza");
-    EXPECT_TRUE(s.hasRight(Right::ICC));
-    EXPECT_TRUE(s.hasRight(Right::ACW));
-    EXPECT_TRUE(s.hasRight(Right::OCU));
-    EXPECT_FALSE(s.hasRight(Right::ACC));
-    EXPECT_TRUE(s.right(Right::PRF).identical(Variant("X")));
-    EXPECT_TRUE(s.right(Right::BXR).identical(Variant("N")));
-    EXPECT_TRUE(s.right(Right::CCD).isEmpty());
+    EXPECT_EQ(s.session.UserIdent, 2);
+    EXPECT_EQ(s.session.UserDisplayName, "Ana Souza");
+    EXPECT_TRUE(s.session.hasRight(Right::ICC));
+    EXPECT_TRUE(s.session.hasRight(Right::ACW));
+    EXPECT_TRUE(s.session.hasRight(Right::OCU));
+    EXPECT_FALSE(s.session.hasRight(Right::ACC));
+    EXPECT_TRUE(s.session.right(Right::PRF).identical(Variant("X")));
+    EXPECT_TRUE(s.session.right(Right::BXR).identical(Variant("N")));
+    EXPECT_TRUE(s.session.right(Right::CCD).isEmpty());
 
     // A Null right after a user who held it: it is not carried over.
     ASSERT_EQ(shell::LookUpUser(mainDatabase(), "ADMIN"), shell::UserLookup::Found);
-    EXPECT_TRUE(state().hasRight(Right::CCD));
+    EXPECT_TRUE(state().session.hasRight(Right::CCD));
     ASSERT_EQ(shell::LookUpUser(mainDatabase(), "ANA"), shell::UserLookup::Found);
-    EXPECT_FALSE(state().hasRight(Right::CCD));
+    EXPECT_FALSE(state().session.hasRight(Right::CCD));
 }
 
 // The identification stands for the user's password: every character typed
@@ -76,7 +76,7 @@ TEST_F(UserRightsTest, IdentificationMatchesOnlyItselfIgnoringLetterCase)
         const shell::UserLookup got = shell::LookUpUser(mainDatabase(), c.typed);
         if (c.found) {
             EXPECT_EQ(got, shell::UserLookup::Found) << c.typed;
-            EXPECT_EQ(state().UserDisplayName, c.found) << c.typed;
+            EXPECT_EQ(state().session.UserDisplayName, c.found) << c.typed;
         } else {
             EXPECT_EQ(got, shell::UserLookup::NotFound) << c.typed;
             expectNobodyLoggedIn();
@@ -105,7 +105,7 @@ TEST_F(UserRightsTest, NoMatchClearsTheEarlierLookUpsUserAndRights)
     // The identification is left once with a user's identification...
     typeInto(controls().Text2, "ADMIN");
     QTest::keyClick(controls().Text2, Qt::Key_Tab);
-    ASSERT_TRUE(state().hasRight(Right::ACW));
+    ASSERT_TRUE(state().session.hasRight(Right::ACW));
     // ...then changed to one that names nobody; a right level code is pressed.
     controls().Text2->setText("OUTRO");
     typeInto(controls().Text1, "MASTER");
@@ -113,7 +113,7 @@ TEST_F(UserRightsTest, NoMatchClearsTheEarlierLookUpsUserAndRights)
     QTest::mouseClick(controls().Command1, Qt::LeftButton);
 
     EXPECT_EQ(windows::Form2().state(), ui::Window::State::Shown);
-    EXPECT_EQ(state().AccessLevelWord, level::Total);
+    EXPECT_EQ(state().session.AccessLevelWord, level::Total);
     expectNobodyLoggedIn();
 }
 

@@ -107,7 +107,7 @@ TEST_F(MainMenu, EveryItemActsOrRefusesByLevelAndRight)
                     EXPECT_FALSE(c.target.window().isLoaded());
                 }
                 EXPECT_TRUE(sink.launches.empty());
-                EXPECT_TRUE(state().CallerCode.isEmpty());
+                EXPECT_TRUE(state().handOver.CallerCode.isEmpty());
                 EXPECT_TRUE(mainMenu().isEnabled());
                 continue;
             }
@@ -120,10 +120,10 @@ TEST_F(MainMenu, EveryItemActsOrRefusesByLevelAndRight)
             }
             EXPECT_EQ(c.target.window().state(), ui::Window::State::Shown);
             if (c.target.selector) {
-                EXPECT_TRUE(state().CallerCode.identical(Variant(c.target.selector)));
+                EXPECT_TRUE(state().handOver.CallerCode.identical(Variant(c.target.selector)));
                 EXPECT_FALSE(mainMenu().isEnabled()) << "the period dialog holds the menu";
             } else {
-                EXPECT_TRUE(state().CallerCode.isEmpty()) << "windows are opened without a caller code";
+                EXPECT_TRUE(state().handOver.CallerCode.isEmpty()) << "windows are opened without a caller code";
                 EXPECT_TRUE(mainMenu().isEnabled());
             }
         }
@@ -173,11 +173,11 @@ TEST_F(MainMenu, ChoosingAnOpenWindowBringsItBackWithoutLoadingAgain)
 
 TEST_F(MainMenu, TitleNamesTheCompanyAndTheUser)
 {
-    state().UserDisplayName = QStringLiteral("Joana Prado");
+    state().session.UserDisplayName = QStringLiteral("Joana Prado");
     showMainMenu();
     EXPECT_EQ(mainMenu().windowTitle(),
               "MERIDALVO 2016.06 - 64 bits - CORRETORA MODELO LTDA  -   Usuário: Joana Prado");
-    EXPECT_TRUE(state().SecondCallerCode.identical(Variant(0)));
+    EXPECT_TRUE(state().handOver.SecondCallerCode.identical(Variant(0)));
 }
 
 TEST_F(MainMenu, ClockShowsTheDateAndTimeFromItsFirstTick)

@@ -43,7 +43,7 @@ void MenuFixture::SetUp()
 
     report::setReportSink(&sink);
     shell::setEndProgramHandler([this] { ++programEnds; });
-    state().CompanyName = QStringLiteral("CORRETORA MODELO LTDA");
+    state().settings.CompanyName = QStringLiteral("CORRETORA MODELO LTDA");
     logIn(level::Total, everyRight());
 }
 
@@ -60,7 +60,7 @@ void MenuFixture::restart(const QString& levelWord, const std::vector<Right>& ri
 {
     ui::destroyAllWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    state().CallerCode = Variant();
+    state().handOver.CallerCode = Variant();
     logIn(levelWord, rights);
     dialogs.clear();
     sink.launches.clear();

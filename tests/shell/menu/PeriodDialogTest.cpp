@@ -156,7 +156,7 @@ TEST_F(PeriodDialog, RunDoesNothingWithoutBothDatesOrWithoutTheNumber)
     EXPECT_TRUE(sink.launches.empty()) << "blank policy number";
 
     // The same dates under a report without a number run.
-    state().CallerCode = Variant(caller::IncludedEventsReport);
+    state().handOver.CallerCode = Variant(caller::IncludedEventsReport);
     QTest::mouseClick(periodControl<ui::PictureButton>("Command3D2"), Qt::LeftButton);
     ASSERT_EQ(sink.launches.size(), 1u);
     EXPECT_EQ(sink.launches[0].settings.reportFileName, reportPath("RELEVE.RPT"));
@@ -178,7 +178,7 @@ TEST_F(PeriodDialog, EachRunStartsFromAResetControlAndReadsTheSelectorAgain)
 
     // Another item chosen while the dialog is open: the caption stays, the run
     // follows the new selector and carries no policy formula.
-    state().CallerCode = Variant(caller::DeniedEventsReport);
+    state().handOver.CallerCode = Variant(caller::DeniedEventsReport);
     QTest::mouseClick(periodControl<ui::PictureButton>("Command3D2"), Qt::LeftButton);
     ASSERT_EQ(sink.launches.size(), 3u);
     EXPECT_EQ(sink.launches[2].settings.reportFileName, reportPath("RELNEG.RPT"));

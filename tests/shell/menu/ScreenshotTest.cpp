@@ -21,7 +21,7 @@ TEST_F(Screens, SavesTheWindowsWhenAsked)
         GTEST_SKIP() << "VORNA_SCREENSHOTS not set";
     QDir().mkpath(target);
     setNow(QDateTime(QDate(2016, 6, 14), QTime(9, 41, 27)));
-    state().UserDisplayName = QStringLiteral("Joana Prado");
+    state().session.UserDisplayName = QStringLiteral("Joana Prado");
 
     for (int i = 0; i < 1200; ++i)
         addRow("CLIENTES", {{"NOME", QStringLiteral("CLIENTE")}});
