@@ -6,6 +6,7 @@
 #include "platform/controls/ListBox.h"
 #include "platform/database/Database.h"
 #include "platform/database/Recordset.h"
+#include "MedianReporter.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -20,7 +21,6 @@
 
 using vorna::Variant;
 using vorna::db::Database;
-using vorna::db::Recordset;
 using vorna::ui::ListBox;
 
 namespace {
@@ -159,31 +159,17 @@ void nameSearch_raw(benchmark::State& state)
     state.counters["items"] = double(found);
 }
 
-// Keeps each benchmark's median so the search's ratio to SQLite is printed at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
-                times_[r.run_name.function_name] = r.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void printSummary() const
-    {
-        std::printf("\nmedians (ms)\n");
-        for (const auto& [name, ms] : times_)
-            std::printf("%-22s %10.1f\n", name.c_str(), ms);
-        const auto ours = times_.find("nameSearch_ours");
-        const auto raw = times_.find("nameSearch_raw");
-        if (ours != times_.end() && raw != times_.end() && raw->second > 0)
-            std::printf("nameSearch ours / by hand: %.2f\n", ours->second / raw->second);
-        std::printf("(fill goal: under 200 ms for %d names)\n", Rows);
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
+void printSummary(const std::map<std::string, double>& medians)
+{
+    std::printf("\nmedians (ms)\n");
+    for (const auto& [name, ms] : medians)
+        std::printf("%-22s %10.1f\n", name.c_str(), ms);
+    const auto ours = medians.find("nameSearch_ours");
+    const auto raw = medians.find("nameSearch_raw");
+    if (ours != medians.end() && raw != medians.end() && raw->second > 0)
+        std::printf("nameSearch ours / by hand: %.2f\n", ours->second / raw->second);
+    std::printf("(fill goal: under 200 ms for %d names)\n", Rows);
+}
 
 }  // namespace
 
@@ -201,9 +187,9 @@ int main(int argc, char** argv)
     Fixture fixture;
     theFixture = &fixture;
     benchmark::AddCustomContext("rows", std::to_string(Rows));
-    RatioReporter reporter;
+    MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printSummary();
+    printSummary(reporter.medians());
     benchmark::Shutdown();
     return 0;
 }
