@@ -2,6 +2,7 @@
 // over a generated table of 100,000 clients. Prints each ratio (ours / by hand).
 #include "platform/database/Database.h"
 #include "platform/database/Recordset.h"
+#include "MedianReporter.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -247,34 +248,22 @@ void add_raw(benchmark::State& state) { addRaw(state, true); }
 void addNoSync_ours(benchmark::State& state) { addOurs(state, false); }
 void addNoSync_raw(benchmark::State& state) { addRaw(state, false); }
 
-// Keeps each benchmark's median time so the ratios can be printed at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
-                times_[r.run_name.function_name] = r.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
+// Prints each pair's ratio (ours / by hand) from the medians kept.
+void printRatios(const std::map<std::string, double>& times) {
+    struct { const char* work; const char* goal; } pairs[] = {
+        {"open", "-"},      {"findKey", "1.5"}, {"findLike", "3"},
+        {"scan", "3"},      {"add", "1.5"},     {"addNoSync", "-"}};
+    std::printf("\nmedians          ours        by hand    ratio   goal\n");
+    for (const auto& p : pairs) {
+        const auto ours = times.find(std::string(p.work) + "_ours");
+        const auto raw = times.find(std::string(p.work) + "_raw");
+        if (ours == times.end() || raw == times.end() || raw->second <= 0) continue;
+        std::printf("%-10s %12.1f %14.1f %8.2f %6s\n", p.work, ours->second, raw->second,
+                    ours->second / raw->second, p.goal);
     }
-    void printRatios() const {
-        struct { const char* work; const char* goal; } pairs[] = {
-            {"open", "-"},      {"findKey", "1.5"}, {"findLike", "3"},
-            {"scan", "3"},      {"add", "1.5"},     {"addNoSync", "-"}};
-        std::printf("\nmedians          ours        by hand    ratio   goal\n");
-        for (const auto& p : pairs) {
-            const auto ours = times_.find(std::string(p.work) + "_ours");
-            const auto raw = times_.find(std::string(p.work) + "_raw");
-            if (ours == times_.end() || raw == times_.end() || raw->second <= 0) continue;
-            std::printf("%-10s %12.1f %14.1f %8.2f %6s\n", p.work, ours->second, raw->second,
-                        ours->second / raw->second, p.goal);
-        }
-        std::printf("(open and findKey in microseconds per call, the others in milliseconds per run;\n"
-                    " findLike: FindFirst and FindNext through all matches; add: 1,000 AddNew/Update)\n");
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
+    std::printf("(open and findKey in microseconds per call, the others in milliseconds per run;\n"
+                " findLike: FindFirst and FindNext through all matches; add: 1,000 AddNew/Update)\n");
+}
 
 }  // namespace
 
@@ -295,9 +284,9 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     fixture();
     benchmark::AddCustomContext("rows", std::to_string(Rows));
-    RatioReporter reporter;
+    MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatios();
+    printRatios(reporter.medians());
     benchmark::Shutdown();
     return 0;
 }

@@ -66,12 +66,16 @@ bool NameFragmentSearch::listByName()
         notFound(spec_.nameNotFound);
         return false;
     }
+    // One letter may match every client: the names go into the list at once.
+    QStringList names;
+    QVariantList marks;
     do {
         const Variant name = rs_.field(spec_.nameField);
-        const int at = list->AddItem(name.isNull() ? QString() : rt::CStr(name));
-        list->item(at)->setData(Qt::UserRole, QVariant::fromValue(rs_.bookmark()));
+        names << (name.isNull() ? QString() : rt::CStr(name));
+        marks << QVariant::fromValue(rs_.bookmark());
         rs_.FindNext(criteria);
     } while (!rs_.NoMatch());
+    list->AddItems(names, marks);
     if (spec_.showLastFound)
         show_();
     return true;
@@ -83,7 +87,7 @@ void NameFragmentSearch::pick()
     const int index = list->ListIndex();
     if (index < 0)
         return;
-    const Variant mark = list->item(index)->data(Qt::UserRole).value<Variant>();
+    const Variant mark = list->ItemData(index).value<Variant>();
     try {
         rs_.setBookmark(mark);
         show_();

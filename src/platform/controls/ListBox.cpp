@@ -8,6 +8,7 @@ namespace vorna::ui {
 ListBox::ListBox(QWidget* parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
     connect(this, &QListWidget::currentRowChanged, this, [this] {
         if (quiet_ == 0)
             emit Click();
@@ -36,6 +37,23 @@ int ListBox::AddItem(const QString& item, int index)
     return position;
 }
 
+void ListBox::AddItems(const QStringList& items, const QVariantList& itemData)
+{
+    ++quiet_;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        // An item that gets its value before it joins the list tells no view
+        // about the change.
+        auto* item = new QListWidgetItem(items.at(i));
+        if (i < itemData.size())
+            item->setData(Qt::UserRole, itemData.at(i));
+        const int position = sorted_ ? sortedInsertPosition(count(), [this](int r) { return this->item(r)->text(); },
+                                                            item->text())
+                                     : count();
+        insertItem(position, item);
+    }
+    --quiet_;
+}
+
 void ListBox::RemoveItem(int index)
 {
     if (index < 0 || index >= count())
@@ -53,6 +71,18 @@ void ListBox::Clear()
 }
 
 QString ListBox::List(int index) const { return index >= 0 && index < count() ? item(index)->text() : QString(); }
+
+QVariant ListBox::ItemData(int index) const
+{
+    return index >= 0 && index < count() ? item(index)->data(Qt::UserRole) : QVariant();
+}
+
+void ListBox::setItemData(int index, const QVariant& value)
+{
+    if (index < 0 || index >= count())
+        throw EngineError(381, QStringLiteral("Invalid property array index"));
+    item(index)->setData(Qt::UserRole, value);
+}
 
 void ListBox::setListIndex(int index)
 {
