@@ -36,7 +36,6 @@ namespace vorna {
 //   void Form4::Command3D3_Click() { /* right and level tests */ panel->Open(); }
 //   void Form4::Text29_LostFocus() { panel->Check(); }
 class PasswordPanel : public QObject {
-    Q_OBJECT
 public:
     struct Operation {
         // The pending-action code of a window that guards several operations;
