@@ -28,7 +28,7 @@ namespace vorna {
 // never taken for the next: each protected action asks for the password anew.
 //
 //   auto* panel = new PasswordPanel(ui->Frame3D6, ui->Text29);
-//   panel->add({.password = [] { return state().DeletionPassword; },
+//   panel->add({.password = [] { return state().settings.DeletionPassword; },
 //               .wrongPassword = QStringLiteral("SENHA INCORRETA! ..."),
 //               .covered = {ui->Frame3D2, ui->Frame3D5}, .left = 4650, .top = 3630,
 //               .accepted = [this] { deleteShownClient(); }});
