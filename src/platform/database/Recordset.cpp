@@ -11,6 +11,8 @@ namespace vorna::db {
 namespace {
 constexpr qint64 Lowest = std::numeric_limits<qint64>::min();
 constexpr int ObjectNotSet = 91;
+// The row changed between Edit and Update through another workstation.
+constexpr int DataChanged = 3197;
 }  // namespace
 
 // ---- Impl ------------------------------------------------------------------
@@ -46,6 +48,7 @@ Recordset::Impl::Queries Recordset::Impl::queriesFor(const QByteArray& condition
     q.at = select + "rowid = ?1" + extra;
     q.forwardOne = "SELECT rowid," + table->columnList + q.forwardTail + '1';
     q.backwardOne = "SELECT rowid," + table->columnList + q.backwardTail + '1';
+    q.ids = "SELECT rowid" + range;
     return q;
 }
 
@@ -126,37 +129,37 @@ bool Recordset::Impl::readAt(const QByteArray& sql, qint64 rowid, const Compiled
 
 bool Recordset::Impl::seek(bool forward, const Position& from, const Queries& q, const CompiledCriteria* c,
                            int batch, Position& found) {
-    auto searchOwn = [&](int first) {
-        for (int i = first; i >= 0 && i < int(own.size()); i += forward ? 1 : -1) {
-            if (readAt(q.at, own[size_t(i)], c)) {
-                found = Position{At::Row, own[size_t(i)], i};
-                return true;
-            }
-        }
-        return false;
-    };
-    qint64 lo = Lowest, hi = lastRowidAtOpen;
+    // Forwards the table part comes first, then our own rows; backwards the reverse.
     if (forward) {
         if (from.at == At::End) return false;
-        if (from.at == At::Row && from.ownIndex >= 0) return searchOwn(from.ownIndex + 1);
-        if (from.at == At::Row) lo = from.rowid + 1;
-    } else {
-        if (from.at == At::Start) return false;
-        if (from.at == At::End || from.ownIndex >= 0) {
-            // Backwards our own rows come first, then the table part from its end.
-            if (searchOwn(from.at == At::End ? int(own.size()) - 1 : from.ownIndex - 1)) return true;
-        } else {
-            hi = std::min(hi, from.rowid - 1);
-        }
+        if (from.at == At::Row && from.ownIndex >= 0) return seekOwn(true, from.ownIndex + 1, q, c, batch, found);
+        const qint64 lo = from.at == At::Row ? from.rowid + 1 : Lowest;
+        return seekRange(true, lo, lastRowidAtOpen, false, q, c, batch, found) ||
+               seekOwn(true, 0, q, c, batch, found);
     }
+    if (from.at == At::Start) return false;
+    qint64 hi = lastRowidAtOpen;
+    if (from.at == At::End || from.ownIndex >= 0) {
+        const int first = from.at == At::End ? int(own.size()) - 1 : from.ownIndex - 1;
+        if (seekOwn(false, first, q, c, batch, found)) return true;
+    } else {
+        hi = std::min(hi, from.rowid - 1);
+    }
+    return seekRange(false, Lowest, hi, false, q, c, batch, found);
+}
 
-    // The table part, `batch` rows at a time; rows this recordset added are left
-    // out here, they belong to its end.
+bool Recordset::Impl::seekRange(bool forward, qint64 lo, qint64 hi, bool ownPart, const Queries& q,
+                                const CompiledCriteria* c, int batch, Position& found) {
     const bool allFields = batch == 1;
-    const QByteArray sql = allFields ? (forward ? q.forwardOne : q.backwardOne)
-                                     : "SELECT rowid" + wantedColumns + (forward ? q.forwardTail : q.backwardTail) +
-                                           QByteArray::number(batch);
+    const QByteArray& columns = allFields ? table->columnList : wantedColumns;
+    const QByteArray& tail = forward ? q.forwardTail : q.backwardTail;
+    // Rows of the other part met in the range are passed over; when a whole read
+    // is passed over, the next one reads more at once.
+    int limit = batch;
     while (lo <= hi) {
+        const QByteArray sql = allFields && limit == 1 ? (forward ? q.forwardOne : q.backwardOne)
+                                                       : "SELECT rowid" + QByteArray(allFields ? "," : "") + columns +
+                                                             tail + QByteArray::number(limit);
         Statement s(*conn, sql);
         s.bind(1, lo);
         s.bind(2, hi);
@@ -165,32 +168,91 @@ bool Recordset::Impl::seek(bool forward, const Position& from, const Queries& q,
         int read = 0;
         qint64 lastRead = 0;
         auto b = newBlock(allFields);
-        if (batch > 1) {
-            b->rowids.reserve(size_t(batch));
-            b->cells.reserve(size_t(batch) * b->columns);
+        if (limit > 1) {
+            b->rowids.reserve(size_t(limit));
+            b->cells.reserve(size_t(limit) * b->columns);
         }
+        const bool sift = ownPart || !ownAt.empty();
         while (s.step()) {
             ++read;
             lastRead = sqlite3_column_int64(s.get(), 0);
-            if (!ownSet.empty() && ownSet.count(lastRead)) continue;
+            if (sift && (ownAt.count(lastRead) != 0) != ownPart) continue;
             b->append(s.get());
         }
         if (b->size() > 0) {
-            found = Position{At::Row, b->rowids[0], -1};
-            if (b->size() > 1) {
+            found = Position{At::Row, b->rowids[0], ownPart ? ownIndexOf(b->rowids[0]) : -1};
+            if (b->size() > 1 && batch > 1) {
                 ahead.block = b;
                 ahead.next = 1;
+                ahead.own = ownPart;
                 ahead.readAt = std::chrono::steady_clock::now();
                 ahead.changes = sqlite3_total_changes64(conn->db);
             }
             setCurrent(std::move(b), 0);
             return true;
         }
-        if (read < batch) break;
+        if (read < limit) break;
         if (forward) lo = lastRead + 1;
         else hi = lastRead - 1;
+        limit = std::min(limit * 4, 256);
     }
-    return forward && searchOwn(0);
+    return false;
+}
+
+bool Recordset::Impl::seekOwn(bool forward, int first, const Queries& q, const CompiledCriteria* c, int batch,
+                              Position& found) {
+    if (first < 0 || first >= int(own.size())) return false;
+    if (ownInOrder) {
+        // Their ids rise with their order: a rowid range is a range of own positions.
+        const qint64 lo = forward ? own[size_t(first)] : own.front();
+        const qint64 hi = forward ? own.back() : own[size_t(first)];
+        return seekRange(forward, lo, hi, true, q, c, batch, found);
+    }
+    // Out of order: the matching ids of their whole span, and the nearest in own order.
+    for (;;) {
+        int best = -1;
+        {
+            Statement s(*conn, q.ids);
+            s.bind(1, ownLow);
+            s.bind(2, ownHigh);
+            if (c)
+                for (size_t i = 0; i < c->params.size(); ++i) s.bind(int(i) + 3, c->params[i]);
+            while (s.step()) {
+                const int i = ownIndexOf(sqlite3_column_int64(s.get(), 0));
+                if (i < 0 || (forward ? i < first : i > first)) continue;
+                if (best < 0 || (forward ? i < best : i > best)) best = i;
+            }
+        }
+        if (best < 0) return false;
+        if (readAt(q.at, own[size_t(best)], c)) {
+            found = Position{At::Row, own[size_t(best)], best};
+            return true;
+        }
+        first = forward ? best + 1 : best - 1;   // changed meanwhile: go on past it
+    }
+}
+
+void Recordset::Impl::addOwn(qint64 rowid) {
+    if (own.empty()) {
+        ownLow = ownHigh = rowid;
+    } else {
+        ownLow = std::min(ownLow, rowid);
+        ownHigh = std::max(ownHigh, rowid);
+    }
+    ownInOrder = ownInOrder && rowid > lastRowidAtOpen && (own.empty() || rowid > own.back());
+    ownAt[rowid] = int(own.size());
+    own.push_back(rowid);
+}
+
+void Recordset::Impl::renumberOwn(int index, qint64 rowid) {
+    const size_t i = size_t(index);
+    ownAt.erase(own[i]);
+    own[i] = rowid;
+    ownAt[rowid] = index;
+    ownLow = std::min(ownLow, rowid);
+    ownHigh = std::max(ownHigh, rowid);
+    ownInOrder = ownInOrder && rowid > lastRowidAtOpen && (i == 0 || own[i - 1] < rowid) &&
+                 (i + 1 == own.size() || rowid < own[i + 1]);
 }
 
 bool Recordset::Impl::ReadAhead::fresh(sqlite3* db) const {
@@ -213,7 +275,8 @@ bool Recordset::Impl::advance(bool forward, const Queries& q, const CompiledCrit
     ++run.length;
     if (ahead.any()) {
         const size_t i = ahead.next++;
-        found = Position{At::Row, ahead.block->rowids[i], -1};
+        const qint64 rowid = ahead.block->rowids[i];
+        found = Position{At::Row, rowid, ahead.own ? ownIndexOf(rowid) : -1};
         run.last = found.rowid;
         setCurrent(ahead.block, i);
         return true;
@@ -240,6 +303,8 @@ void Recordset::Impl::dropPending() {
     mode = EditMode::None;
     pending.clear();
     dirty.clear();
+    editRead.reset();
+    editUsed.clear();
 }
 
 void Recordset::Impl::requireRow() const {
@@ -256,12 +321,14 @@ long Recordset::Impl::countRows() {
         s.step();
         n = long(sqlite3_column_int64(s.get(), 0));
     }
-    // Our own rows above the table part are not in that count.
-    for (qint64 id : own) {
-        if (id <= lastRowidAtOpen) continue;
-        Statement s(*conn, "SELECT 1 FROM " + table->quoted + " WHERE rowid = ?1");
-        s.bind(1, id);
-        if (s.step()) ++n;
+    // Our own rows above the table part are not in that count: one pass over the
+    // ids above it, keeping ours.
+    if (ownHigh > lastRowidAtOpen && !own.empty()) {
+        Statement s(*conn, "SELECT rowid FROM " + table->quoted + " WHERE rowid BETWEEN ?1 AND ?2");
+        s.bind(1, std::max(ownLow, lastRowidAtOpen == Lowest ? Lowest : lastRowidAtOpen + 1));
+        s.bind(2, ownHigh);
+        while (s.step())
+            if (ownAt.count(sqlite3_column_int64(s.get(), 0))) ++n;
     }
     count = n;
     return n;
@@ -389,6 +456,8 @@ void Recordset::Edit() {
     r.mode = EditMode::InProgress;
     r.pending.assign(r.table->fields.size(), SqlValue{});
     r.dirty.assign(r.table->fields.size(), 0);
+    r.editRead = r.block;
+    r.editUsed.assign(r.table->fields.size(), 0);
 }
 
 void Recordset::Update() {
@@ -400,6 +469,8 @@ void Recordset::Update() {
     const EditMode mode = r.mode;
     const std::vector<SqlValue> values = std::move(r.pending);
     const std::vector<char> dirty = std::move(r.dirty);
+    const std::shared_ptr<RowBlock> editRead = std::move(r.editRead);
+    const std::vector<char> used = std::move(r.editUsed);
     r.dropPending();
 
     std::vector<int> changed;
@@ -431,8 +502,7 @@ void Recordset::Update() {
             rowid = sqlite3_last_insert_rowid(c.db);
         });
         // The new row joins the end of this set; the current row stays where it was.
-        r.own.push_back(rowid);
-        r.ownSet.insert(rowid);
+        r.addOwn(rowid);
         if (r.count >= 0) ++r.count;
         return;
     }
@@ -445,24 +515,44 @@ void Recordset::Update() {
         sql += t.fields[size_t(changed[k])].quoted + "=?";
         if (t.fields[size_t(changed[k])].rowidKey) keyField = changed[k];
     }
+    // The write happens only while the fields this edit read or assigned still
+    // hold what Edit read: another workstation's change in between is not
+    // overwritten unseen. The check is part of the UPDATE, so no lock is held
+    // between Edit and Update.
     sql += " WHERE rowid=?";
+    std::vector<SqlValue> expected;
+    for (size_t i = 0; i < used.size(); ++i) {
+        if (!used[i]) continue;
+        sql += " AND " + t.fields[i].quoted + " IS ? COLLATE BINARY";
+        expected.push_back(sqlValueOfCell(editRead->cells[i], editRead->bytes));
+    }
+    bool changedElsewhere = false;
     c.inWriteTransaction([&] {
         Statement s(c, sql);
-        for (size_t k = 0; k < changed.size(); ++k) s.bind(int(k) + 1, values[size_t(changed[k])]);
-        s.bind(int(changed.size()) + 1, r.pos.rowid);
+        int n = 0;
+        for (int i : changed) s.bind(++n, values[size_t(i)]);
+        s.bind(++n, r.pos.rowid);
+        for (const SqlValue& v : expected) s.bind(++n, v);
         s.step();
-        if (sqlite3_changes(c.db) == 0) raise(err::RecordDeleted);
+        if (sqlite3_changes(c.db) > 0) return;
+        Statement there(c, r.plain.at);
+        there.bind(1, r.pos.rowid);
+        if (!there.step()) raise(err::RecordDeleted);
+        changedElsewhere = true;
     });
+    if (changedElsewhere) {
+        // Nothing written; the row is shown as it is stored now.
+        if (!r.readAt(r.plain.at, r.pos.rowid, nullptr)) r.onDeleted = true;
+        throw EngineError(DataChanged, QStringLiteral("Não foi possível gravar; os dados foram alterados "
+                                                      "por outro usuário desde a edição."));
+    }
     if (keyField >= 0) {
         // The key is the row id: the row keeps its place under its new id.
         const qint64 newId = std::get<qint64>(values[size_t(keyField)]);
         if (r.pos.ownIndex >= 0) {
-            r.ownSet.erase(r.pos.rowid);
-            r.own[size_t(r.pos.ownIndex)] = newId;
-            r.ownSet.insert(newId);
+            r.renumberOwn(r.pos.ownIndex, newId);
         } else if (newId > r.lastRowidAtOpen) {
-            r.own.push_back(newId);
-            r.ownSet.insert(newId);
+            r.addOwn(newId);
             r.pos.ownIndex = int(r.own.size()) - 1;
         }
         r.pos.rowid = newId;
@@ -507,7 +597,10 @@ Variant Recordset::field(const QString& name) const {
     if (r.mode == EditMode::Add) {
         return r.dirty[size_t(i)] ? variantFromStored(f, r.pending[size_t(i)]) : Variant::null();
     }
-    if (r.mode == EditMode::InProgress && r.dirty[size_t(i)]) return variantFromStored(f, r.pending[size_t(i)]);
+    if (r.mode == EditMode::InProgress) {
+        r.editUsed[size_t(i)] = 1;
+        if (r.dirty[size_t(i)]) return variantFromStored(f, r.pending[size_t(i)]);
+    }
     r.requireRow();
     return r.value(size_t(i));
 }
@@ -520,6 +613,7 @@ void Recordset::setField(const QString& name, const Variant& value) {
         if (i < 0) raise(err::ItemNotFound, name);
         r.pending[size_t(i)] = storedValue(r.table->fields[size_t(i)], value);
         r.dirty[size_t(i)] = 1;
+        if (r.mode == EditMode::InProgress) r.editUsed[size_t(i)] = 1;
     } catch (...) {
         // A failed assignment abandons the whole pending row.
         r.dropPending();
@@ -540,9 +634,7 @@ void Recordset::setBookmark(const Variant& mark) {
     Impl& r = impl(d_);
     if (!mark.isNumeric() && mark.type() != Variant::Type::Double) raise(InvalidBookmark);
     const qint64 rowid = qint64(mark.numberValue());
-    Impl::Position p{Impl::At::Row, rowid, -1};
-    for (size_t i = 0; i < r.own.size(); ++i)
-        if (r.own[i] == rowid) p.ownIndex = int(i);
+    const Impl::Position p{Impl::At::Row, rowid, r.ownIndexOf(rowid)};
     if (p.ownIndex < 0 && rowid > r.lastRowidAtOpen) raise(InvalidBookmark);
     r.dropPending();
     r.endRun();
