@@ -1,5 +1,6 @@
 // The dynaset engine against the same work written by hand with SQLite's C API,
-// over a generated table of 100,000 clients. Prints each ratio (ours / by hand).
+// over a generated table of 100,000 clients, and 100,000 instalments that one
+// recordset added itself. Prints each ratio (ours / by hand).
 #include "platform/database/Database.h"
 #include "platform/database/Recordset.h"
 
@@ -34,6 +35,9 @@ struct Fixture {
                      "CREATE TABLE CLIENTES (CODIGO INTEGER PRIMARY KEY AUTOINCREMENT, NOME TEXT(50),"
                      " CIDADE TEXT(30), FONE TEXT(20), ENDERECO TEXT(60), CEP TEXT(9), NASC DATETIME,"
                      " VALOR DOUBLE, ATIVO YESNO);"
+                     "CREATE TABLE PARCELAS (ID INTEGER PRIMARY KEY AUTOINCREMENT, DOCUMENTO LONG,"
+                     " PARCELA INTEGER, VENCIMENTO DATETIME, VALOR DOUBLE);"
+                     "CREATE INDEX PARCELAS_DOCUMENTO ON PARCELAS (DOCUMENTO);"
                      "BEGIN;",
                      nullptr, nullptr, nullptr);
         const char* first[] = {"JOÃO", "MARIA", "JOSÉ", "ANA", "ANTÔNIO", "FRANCISCA", "CARLOS", "PAULA"};
@@ -193,6 +197,96 @@ void scan_raw(benchmark::State& state) {
     }
 }
 
+// ---- rows the recordset added itself -----------------------------------------------
+// An instalment writer's recordset: opened on an empty table, 12 instalments
+// added per document, then found again.
+
+constexpr int OwnRows = 100000;
+
+Recordset& instalments() {
+    static Recordset rs = [] {
+        Database& db = fixture().db;
+        sqlite3_exec(db.handle(), "PRAGMA synchronous = OFF", nullptr, nullptr, nullptr);
+        Recordset r = db.openRecordset("PARCELAS");
+        for (int i = 0; i < OwnRows; ++i) {
+            r.AddNew();
+            r["DOCUMENTO"] = Variant(i / 12 + 1);
+            r["PARCELA"] = Variant(i % 12 + 1);
+            r["VENCIMENTO"] = Variant::date(45000 + i % 365);
+            r["VALOR"] = Variant(100.0 + i % 1000);
+            r.Update();
+        }
+        sqlite3_exec(db.handle(), "PRAGMA synchronous = FULL", nullptr, nullptr, nullptr);
+        return r;
+    }();
+    return rs;
+}
+
+// FindFirst and FindNext through every twelfth instalment, then MoveLast and RecordCount.
+void ownFind_ours(benchmark::State& state) {
+    Recordset& rs = instalments();
+    const QString criteria = QStringLiteral("PARCELA = 12");
+    long found = 0, count = 0;
+    for (auto _ : state) {
+        found = 0;
+        for (rs.FindFirst(criteria); !rs.NoMatch(); rs.FindNext(criteria)) {
+            ++found;
+            benchmark::DoNotOptimize(rs.field("VALOR"));
+        }
+        rs.MoveLast();
+        count = rs.RecordCount();
+    }
+    state.counters["found"] = double(found);
+    state.counters["count"] = double(count);
+}
+
+void ownFind_raw(benchmark::State& state) {
+    instalments();
+    Raw q("SELECT * FROM PARCELAS WHERE PARCELA = 12 ORDER BY ID");
+    Raw last("SELECT * FROM PARCELAS ORDER BY ID DESC LIMIT 1");
+    Raw count("SELECT count(*) FROM PARCELAS");
+    long found = 0;
+    for (auto _ : state) {
+        found = 0;
+        while (sqlite3_step(q.s) == SQLITE_ROW) {
+            ++found;
+            benchmark::DoNotOptimize(Variant(sqlite3_column_double(q.s, 4)));
+        }
+        sqlite3_reset(q.s);
+        sqlite3_step(last.s);
+        benchmark::DoNotOptimize(sqlite3_column_int(last.s, 0));
+        sqlite3_reset(last.s);
+        sqlite3_step(count.s);
+        benchmark::DoNotOptimize(sqlite3_column_int(count.s, 0));
+        sqlite3_reset(count.s);
+    }
+    state.counters["found"] = double(found);
+}
+
+// FindFirst of one document's first instalment.
+void ownFindKey_ours(benchmark::State& state) {
+    Recordset& rs = instalments();
+    int key = 1;
+    for (auto _ : state) {
+        key = (key * 7919) % (OwnRows / 12) + 1;
+        rs.FindFirst(QStringLiteral("DOCUMENTO = ") + QString::number(key));
+        benchmark::DoNotOptimize(rs.field("VALOR"));
+    }
+}
+
+void ownFindKey_raw(benchmark::State& state) {
+    instalments();
+    Raw q("SELECT * FROM PARCELAS WHERE DOCUMENTO = ? ORDER BY ID LIMIT 1");
+    int key = 1;
+    for (auto _ : state) {
+        key = (key * 7919) % (OwnRows / 12) + 1;
+        sqlite3_bind_int(q.s, 1, key);
+        sqlite3_step(q.s);
+        benchmark::DoNotOptimize(Variant(sqlite3_column_double(q.s, 4)));
+        sqlite3_reset(q.s);
+    }
+}
+
 // ---- 1,000 AddNew/Update, each its own transaction ----------------------------------
 // Durable commits wait for the disk, which varies from one run to the next; the
 // same work without waiting for the disk shows what the engine itself adds.
@@ -259,7 +353,8 @@ public:
     void printRatios() const {
         struct { const char* work; const char* goal; } pairs[] = {
             {"open", "-"},      {"findKey", "1.5"}, {"findLike", "3"},
-            {"scan", "3"},      {"add", "1.5"},     {"addNoSync", "-"}};
+            {"scan", "3"},      {"ownFind", "3"},   {"ownFindKey", "1.5"},
+            {"add", "1.5"},     {"addNoSync", "-"}};
         std::printf("\nmedians          ours        by hand    ratio   goal\n");
         for (const auto& p : pairs) {
             const auto ours = times_.find(std::string(p.work) + "_ours");
@@ -268,8 +363,9 @@ public:
             std::printf("%-10s %12.1f %14.1f %8.2f %6s\n", p.work, ours->second, raw->second,
                         ours->second / raw->second, p.goal);
         }
-        std::printf("(open and findKey in microseconds per call, the others in milliseconds per run;\n"
-                    " findLike: FindFirst and FindNext through all matches; add: 1,000 AddNew/Update)\n");
+        std::printf("(open, findKey and ownFindKey in microseconds per call, the others in milliseconds per\n"
+                    " run; findLike: FindFirst and FindNext through all matches; ownFind: the same through\n"
+                    " 8,333 of 100,000 rows the recordset added, then RecordCount; add: 1,000 AddNew/Update)\n");
     }
 
 private:
@@ -286,6 +382,10 @@ BENCHMARK(findLike_ours)->Unit(benchmark::kMillisecond)->Repetitions(3);
 BENCHMARK(findLike_raw)->Unit(benchmark::kMillisecond)->Repetitions(3);
 BENCHMARK(scan_ours)->Unit(benchmark::kMillisecond)->Repetitions(3);
 BENCHMARK(scan_raw)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(ownFind_ours)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(ownFind_raw)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(ownFindKey_ours)->Unit(benchmark::kMicrosecond)->Repetitions(3);
+BENCHMARK(ownFindKey_raw)->Unit(benchmark::kMicrosecond)->Repetitions(3);
 BENCHMARK(add_ours)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 BENCHMARK(add_raw)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 BENCHMARK(addNoSync_ours)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);

@@ -130,31 +130,39 @@ bool Recordset::Impl::readAt(const QByteArray& sql, qint64 rowid, const Compiled
 bool Recordset::Impl::seek(bool forward, const Position& from, const Queries& q, const CompiledCriteria* c,
                            int batch, Position& found) {
     // Forwards the table part comes first, then our own rows; backwards the reverse.
+    // When own rows lie above the table part in the order added, the whole set
+    // is in rowid order and one range covers both parts.
+    const bool oneRange = ownInOrder && !own.empty();
     if (forward) {
         if (from.at == At::End) return false;
         if (from.at == At::Row && from.ownIndex >= 0) return seekOwn(true, from.ownIndex + 1, q, c, batch, found);
         const qint64 lo = from.at == At::Row ? from.rowid + 1 : Lowest;
-        return seekRange(true, lo, lastRowidAtOpen, false, q, c, batch, found) ||
-               seekOwn(true, 0, q, c, batch, found);
+        if (oneRange) return seekRange(true, lo, own.back(), q, c, batch, found);
+        return seekRange(true, lo, lastRowidAtOpen, q, c, batch, found) || seekOwn(true, 0, q, c, batch, found);
     }
     if (from.at == At::Start) return false;
     qint64 hi = lastRowidAtOpen;
     if (from.at == At::End || from.ownIndex >= 0) {
         const int first = from.at == At::End ? int(own.size()) - 1 : from.ownIndex - 1;
+        if (oneRange && first >= 0) return seekRange(false, Lowest, own[size_t(first)], q, c, batch, found);
         if (seekOwn(false, first, q, c, batch, found)) return true;
     } else {
         hi = std::min(hi, from.rowid - 1);
     }
-    return seekRange(false, Lowest, hi, false, q, c, batch, found);
+    return seekRange(false, Lowest, hi, q, c, batch, found);
 }
 
-bool Recordset::Impl::seekRange(bool forward, qint64 lo, qint64 hi, bool ownPart, const Queries& q,
-                                const CompiledCriteria* c, int batch, Position& found) {
+bool Recordset::Impl::seekRange(bool forward, qint64 lo, qint64 hi, const Queries& q, const CompiledCriteria* c,
+                                int batch, Position& found) {
+    if (hi == Lowest) return false;   // nothing at open, nothing in the range
     const bool allFields = batch == 1;
     const QByteArray& columns = allFields ? table->columnList : wantedColumns;
     const QByteArray& tail = forward ? q.forwardTail : q.backwardTail;
-    // Rows of the other part met in the range are passed over; when a whole read
-    // is passed over, the next one reads more at once.
+    // Rows that are not in the set (another workstation's above the table part,
+    // ours inside it) are passed over; when a whole read is passed over, the
+    // next one reads more at once.
+    const bool sift = !ownAt.empty() || hi > lastRowidAtOpen;
+    auto inSet = [&](qint64 rowid) { return (ownAt.count(rowid) != 0) == (rowid > lastRowidAtOpen); };
     int limit = batch;
     while (lo <= hi) {
         const QByteArray sql = allFields && limit == 1 ? (forward ? q.forwardOne : q.backwardOne)
@@ -172,19 +180,17 @@ bool Recordset::Impl::seekRange(bool forward, qint64 lo, qint64 hi, bool ownPart
             b->rowids.reserve(size_t(limit));
             b->cells.reserve(size_t(limit) * b->columns);
         }
-        const bool sift = ownPart || !ownAt.empty();
         while (s.step()) {
             ++read;
             lastRead = sqlite3_column_int64(s.get(), 0);
-            if (sift && (ownAt.count(lastRead) != 0) != ownPart) continue;
+            if (sift && !inSet(lastRead)) continue;
             b->append(s.get());
         }
         if (b->size() > 0) {
-            found = Position{At::Row, b->rowids[0], ownPart ? ownIndexOf(b->rowids[0]) : -1};
+            found = Position{At::Row, b->rowids[0], ownIndexOf(b->rowids[0])};
             if (b->size() > 1 && batch > 1) {
                 ahead.block = b;
                 ahead.next = 1;
-                ahead.own = ownPart;
                 ahead.readAt = std::chrono::steady_clock::now();
                 ahead.changes = sqlite3_total_changes64(conn->db);
             }
@@ -206,7 +212,7 @@ bool Recordset::Impl::seekOwn(bool forward, int first, const Queries& q, const C
         // Their ids rise with their order: a rowid range is a range of own positions.
         const qint64 lo = forward ? own[size_t(first)] : own.front();
         const qint64 hi = forward ? own.back() : own[size_t(first)];
-        return seekRange(forward, lo, hi, true, q, c, batch, found);
+        return seekRange(forward, lo, hi, q, c, batch, found);
     }
     // Out of order: the matching ids of their whole span, and the nearest in own order.
     for (;;) {
@@ -276,7 +282,7 @@ bool Recordset::Impl::advance(bool forward, const Queries& q, const CompiledCrit
     if (ahead.any()) {
         const size_t i = ahead.next++;
         const qint64 rowid = ahead.block->rowids[i];
-        found = Position{At::Row, rowid, ahead.own ? ownIndexOf(rowid) : -1};
+        found = Position{At::Row, rowid, ownIndexOf(rowid)};
         run.last = found.rowid;
         setCurrent(ahead.block, i);
         return true;

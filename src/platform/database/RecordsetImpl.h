@@ -48,6 +48,7 @@ struct Recordset::Impl {
     void addOwn(qint64 rowid);
     void renumberOwn(int index, qint64 rowid);
     int ownIndexOf(qint64 rowid) const {
+        if (ownAt.empty()) return -1;
         auto it = ownAt.find(rowid);
         return it == ownAt.end() ? -1 : it->second;
     }
@@ -97,7 +98,6 @@ struct Recordset::Impl {
     struct ReadAhead {
         std::shared_ptr<RowBlock> block;
         size_t next = 0;
-        bool own = false;   // rows of this recordset's own part
         std::chrono::steady_clock::time_point readAt;
         sqlite3_int64 changes = 0;   // the connection's write count when read
         bool fresh(sqlite3* db) const;
@@ -117,10 +117,9 @@ struct Recordset::Impl {
     // the current row's values. `batch` > 1 reads that many rows at once.
     bool seek(bool forward, const Position& from, const Queries& q, const CompiledCriteria* c, int batch,
               Position& found);
-    // The first matching row of lo..hi in the direction that belongs to the own
-    // part (ownPart) or to the table part (!ownPart).
-    bool seekRange(bool forward, qint64 lo, qint64 hi, bool ownPart, const Queries& q, const CompiledCriteria* c,
-                   int batch, Position& found);
+    // The first matching row of the set in lo..hi in the direction.
+    bool seekRange(bool forward, qint64 lo, qint64 hi, const Queries& q, const CompiledCriteria* c, int batch,
+                   Position& found);
     // The matching own row nearest own[first] (included) in the direction.
     bool seekOwn(bool forward, int first, const Queries& q, const CompiledCriteria* c, int batch, Position& found);
     // One step of a run (MoveNext/MovePrevious, FindNext/FindPrevious).
