@@ -288,7 +288,11 @@ bool Recordset::Impl::advance(bool forward, const Queries& q, const CompiledCrit
         return true;
     }
     ahead.clear();
-    const int batch = run.length < ReadAheadAfter ? 1 : run.length < 32 ? 32 : run.length < 128 ? 64 : 256;
+    const int batch = run.length < ReadAheadAfter ? 1
+                      : run.length < 32       ? 32
+                      : run.length < 128      ? 64
+                      : run.length < 1024     ? 256
+                                              : 1024;
     if (!seek(forward, pos, q, c, batch, found)) return false;
     run.last = found.rowid;
     return true;
