@@ -4,6 +4,7 @@
 #include "platform/database/RecordsetImpl.h"
 
 #include <QStringList>
+#include <ctime>
 #include <limits>
 
 namespace vorna::db {
@@ -191,7 +192,7 @@ bool Recordset::Impl::seekRange(bool forward, qint64 lo, qint64 hi, const Querie
             if (b->size() > 1 && batch > 1) {
                 ahead.block = b;
                 ahead.next = 1;
-                ahead.readAt = std::chrono::steady_clock::now();
+                ahead.readAt = coarseNow();
                 ahead.changes = sqlite3_total_changes64(conn->db);
             }
             setCurrent(std::move(b), 0);
@@ -261,9 +262,15 @@ void Recordset::Impl::renumberOwn(int index, qint64 rowid) {
                  (i + 1 == own.size() || rowid < own[i + 1]);
 }
 
+std::chrono::nanoseconds Recordset::Impl::coarseNow() {
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC_COARSE, &t);
+    return std::chrono::seconds(t.tv_sec) + std::chrono::nanoseconds(t.tv_nsec);
+}
+
 bool Recordset::Impl::ReadAhead::fresh(sqlite3* db) const {
     return changes == sqlite3_total_changes64(db) &&
-           std::chrono::steady_clock::now() - readAt < ReadAheadLifetime;
+           coarseNow() - readAt < ReadAheadLifetime;
 }
 
 bool Recordset::Impl::advance(bool forward, const Queries& q, const CompiledCriteria* c, Position& found) {

@@ -25,6 +25,9 @@ struct Recordset::Impl {
 
     static constexpr int ReadAheadAfter = 16;
     static constexpr std::chrono::milliseconds ReadAheadLifetime{50};
+    // A monotonic clock of a few milliseconds' resolution, which is plenty for
+    // the lifetime above and costs far less than the precise one at every step.
+    static std::chrono::nanoseconds coarseNow();
 
     enum class At { Start, Row, End };
     struct Position {
@@ -98,7 +101,7 @@ struct Recordset::Impl {
     struct ReadAhead {
         std::shared_ptr<RowBlock> block;
         size_t next = 0;
-        std::chrono::steady_clock::time_point readAt;
+        std::chrono::nanoseconds readAt{0};   // on the coarse clock below
         sqlite3_int64 changes = 0;   // the connection's write count when read
         bool fresh(sqlite3* db) const;
         bool any() const { return block && next < block->size(); }
