@@ -54,22 +54,31 @@ Recordset::Impl::Queries Recordset::Impl::queriesFor(const QByteArray& condition
 }
 
 const CompiledCriteria& Recordset::Impl::compiled(const QString& criteria) {
-    if (criteria != lastCriteria || lastQueries.at.isEmpty()) {
+    if (!lastQueries || criteria != lastCriteria) {
         CompiledCriteria c = compileCriteria(criteria, *table);
         auto it = queriesByCondition.constFind(c.sql);
         if (it == queriesByCondition.constEnd()) {
             if (queriesByCondition.size() >= 64) queriesByCondition.clear();
             it = queriesByCondition.insert(c.sql, queriesFor(c.sql));
         }
-        lastQueries = *it;
+        lastQueries = &*it;
         lastCompiled = std::move(c);
         lastCriteria = criteria;
     }
     return lastCompiled;
 }
 
-std::shared_ptr<RowBlock> Recordset::Impl::newBlock(bool allFields) const {
-    auto b = std::make_shared<RowBlock>();
+std::shared_ptr<RowBlock> Recordset::Impl::newBlock(bool allFields) {
+    // A finished block no one else holds is used again, keeping its allocations.
+    std::shared_ptr<RowBlock> b;
+    if (spare && spare.use_count() == 1) {
+        b = std::move(spare);
+        b->rowids.clear();
+        b->cells.clear();
+        b->bytes.clear();
+    } else {
+        b = std::make_shared<RowBlock>();
+    }
     b->cellOf = allFields ? allCells : wantedCells;
     b->columns = 0;
     for (int cell : *b->cellOf) b->columns += cell >= 0 ? 1 : 0;
@@ -91,6 +100,7 @@ void Recordset::Impl::want(size_t field) {
 }
 
 void Recordset::Impl::setCurrent(std::shared_ptr<RowBlock> b, size_t index) {
+    if (block && block != b && block.use_count() == 1) spare = std::move(block);
     block = std::move(b);
     blockRow = index;
     converted.assign(table->fields.size(), 0);
@@ -198,6 +208,7 @@ bool Recordset::Impl::seekRange(bool forward, qint64 lo, qint64 hi, const Querie
             setCurrent(std::move(b), 0);
             return true;
         }
+        spare = std::move(b);
         if (read < limit) break;
         if (forward) lo = lastRead + 1;
         else hi = lastRead - 1;
@@ -341,11 +352,19 @@ long Recordset::Impl::countRows() {
     // Our own rows above the table part are not in that count: one pass over the
     // ids above it, keeping ours.
     if (ownHigh > lastRowidAtOpen && !own.empty()) {
-        Statement s(*conn, "SELECT rowid FROM " + table->quoted + " WHERE rowid BETWEEN ?1 AND ?2");
+        Statement s(*conn, "SELECT rowid FROM " + table->quoted + " WHERE rowid BETWEEN ?1 AND ?2 ORDER BY rowid");
         s.bind(1, std::max(ownLow, lastRowidAtOpen == Lowest ? Lowest : lastRowidAtOpen + 1));
         s.bind(2, ownHigh);
-        while (s.step())
-            if (ownAt.count(sqlite3_column_int64(s.get(), 0))) ++n;
+        size_t next = 0;   // in order, own rows are met by walking along them
+        while (s.step()) {
+            const qint64 id = sqlite3_column_int64(s.get(), 0);
+            if (!ownInOrder) {
+                n += ownAt.count(id) ? 1 : 0;
+                continue;
+            }
+            while (next < own.size() && own[next] < id) ++next;
+            if (next < own.size() && own[next] == id) ++n;
+        }
     }
     count = n;
     return n;
@@ -432,14 +451,14 @@ void find(Recordset::Impl& r, const QString& criteria, Direction dir) {
     switch (dir) {
     case Direction::First:
         r.endRun();
-        hit = r.seek(true, P{}, r.lastQueries, &c, 1, found);
+        hit = r.seek(true, P{}, *r.lastQueries, &c, 1, found);
         break;
-    case Direction::Next: hit = r.advance(true, r.lastQueries, &c, found); break;
+    case Direction::Next: hit = r.advance(true, *r.lastQueries, &c, found); break;
     case Direction::Last:
         r.endRun();
-        hit = r.seek(false, P{A::End}, r.lastQueries, &c, 1, found);
+        hit = r.seek(false, P{A::End}, *r.lastQueries, &c, 1, found);
         break;
-    case Direction::Previous: hit = r.advance(false, r.lastQueries, &c, found); break;
+    case Direction::Previous: hit = r.advance(false, *r.lastQueries, &c, found); break;
     }
     // A miss reads no row, so the current row and its buffer stay as they were.
     r.noMatch = !hit;

@@ -87,7 +87,7 @@ struct Recordset::Impl {
     };
     QString lastCriteria;
     CompiledCriteria lastCompiled;
-    Queries lastQueries;
+    const Queries* lastQueries = nullptr;   // in queriesByCondition
     Queries plain;   // without criteria
 
     // A run of steps in one direction and the rows read ahead for it.
@@ -128,7 +128,8 @@ struct Recordset::Impl {
     // One step of a run (MoveNext/MovePrevious, FindNext/FindPrevious).
     bool advance(bool forward, const Queries& q, const CompiledCriteria* c, Position& found);
     bool readAt(const QByteArray& sql, qint64 rowid, const CompiledCriteria* c);
-    std::shared_ptr<RowBlock> newBlock(bool allFields) const;
+    std::shared_ptr<RowBlock> newBlock(bool allFields);
+    std::shared_ptr<RowBlock> spare;
 
     // The fields this recordset's reads have asked for: rows read ahead carry
     // only those; another field of such a row is read with the whole row.
