@@ -349,24 +349,41 @@ long Recordset::Impl::countRows() {
         s.step();
         n = long(sqlite3_column_int64(s.get(), 0));
     }
-    // Our own rows above the table part are not in that count: one pass over the
-    // ids above it, keeping ours.
-    if (ownHigh > lastRowidAtOpen && !own.empty()) {
-        Statement s(*conn, "SELECT rowid FROM " + table->quoted + " WHERE rowid BETWEEN ?1 AND ?2 ORDER BY rowid");
-        s.bind(1, std::max(ownLow, lastRowidAtOpen == Lowest ? Lowest : lastRowidAtOpen + 1));
-        s.bind(2, ownHigh);
-        size_t next = 0;   // in order, own rows are met by walking along them
-        while (s.step()) {
-            const qint64 id = sqlite3_column_int64(s.get(), 0);
-            if (!ownInOrder) {
-                n += ownAt.count(id) ? 1 : 0;
-                continue;
+    // Our own rows above the table part are not in that count.
+    if (ownHigh > lastRowidAtOpen && !own.empty()) n += countOwnAbove();
+    count = n;
+    return n;
+}
+
+long Recordset::Impl::countOwnAbove() {
+    const QByteArray between = " FROM " + table->quoted + " WHERE rowid BETWEEN ?1 AND ?2";
+    if (ownInOrder) {
+        // Added one after another, own rows form a few runs of consecutive ids that
+        // no other row can hold: each run is counted by SQLite alone.
+        std::vector<std::pair<qint64, qint64>> runs;
+        for (qint64 id : own) {
+            if (!runs.empty() && runs.back().second + 1 == id) runs.back().second = id;
+            else runs.emplace_back(id, id);
+            if (runs.size() > 16) break;
+        }
+        if (runs.size() <= 16) {
+            long n = 0;
+            for (const auto& [first, last] : runs) {
+                Statement s(*conn, "SELECT count(*)" + between);
+                s.bind(1, first);
+                s.bind(2, last);
+                s.step();
+                n += long(sqlite3_column_int64(s.get(), 0));
             }
-            while (next < own.size() && own[next] < id) ++next;
-            if (next < own.size() && own[next] == id) ++n;
+            return n;
         }
     }
-    count = n;
+    // Otherwise one pass over the ids above the table part, keeping ours.
+    Statement s(*conn, "SELECT rowid" + between);
+    s.bind(1, std::max(ownLow, lastRowidAtOpen == Lowest ? Lowest : lastRowidAtOpen + 1));
+    s.bind(2, ownHigh);
+    long n = 0;
+    while (s.step()) n += ownAt.count(sqlite3_column_int64(s.get(), 0)) ? 1 : 0;
     return n;
 }
 

@@ -143,6 +143,7 @@ struct Recordset::Impl {
     void dropPending();
     void requireRow() const;
     long countRows();
+    long countOwnAbove();   // own rows still there above the table part
 };
 
 }  // namespace vorna::db
