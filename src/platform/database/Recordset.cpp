@@ -103,27 +103,21 @@ void Recordset::Impl::setCurrent(std::shared_ptr<RowBlock> b, size_t index) {
     if (block && block != b && block.use_count() == 1) spare = std::move(block);
     block = std::move(b);
     blockRow = index;
-    converted.assign(table->fields.size(), 0);
-    values.resize(table->fields.size());
 }
 
-const Variant& Recordset::Impl::value(size_t field) {
-    if (!converted[field]) {
-        if (!wanted[field]) want(field);
-        int cell = (*block->cellOf)[field];
-        if (cell < 0) {
-            // A row read ahead without this field: read the whole row now.
-            if (!readAt(plain.at, pos.rowid, nullptr)) {
-                onDeleted = true;
-                raise(err::RecordDeleted);
-            }
-            cell = int(field);
+Variant Recordset::Impl::value(size_t field) {
+    if (!wanted[field]) want(field);
+    int cell = (*block->cellOf)[field];
+    if (cell < 0) {
+        // A row read ahead without this field: read the whole row now.
+        if (!readAt(plain.at, pos.rowid, nullptr)) {
+            onDeleted = true;
+            raise(err::RecordDeleted);
         }
-        values[field] = variantFromCell(table->fields[field], block->cells[blockRow * block->columns + size_t(cell)],
-                                        block->bytes);
-        converted[field] = 1;
+        cell = int(field);
     }
-    return values[field];
+    // Converted at each read: cheaper than keeping a copy to hand out.
+    return variantFromCell(table->fields[field], block->cells[blockRow * block->columns + size_t(cell)], block->bytes);
 }
 
 bool Recordset::Impl::readAt(const QByteArray& sql, qint64 rowid, const CompiledCriteria* c) {

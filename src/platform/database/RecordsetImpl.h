@@ -62,9 +62,7 @@ struct Recordset::Impl {
     // The current row as read when reached, converted field by field when read.
     std::shared_ptr<RowBlock> block;
     size_t blockRow = 0;
-    std::vector<Variant> values;
-    std::vector<char> converted;
-    const Variant& value(size_t field);
+    Variant value(size_t field);
     void setCurrent(std::shared_ptr<RowBlock> b, size_t index);
 
     EditMode mode = EditMode::None;
