@@ -46,13 +46,23 @@ std::optional<double> serialFromStoredText(const char* t, int len) {
     return regional::serialFromDate(date, QTime(hh, mm, ss));
 }
 
+namespace {
+// A field's length counts characters: a character beyond the 16-bit range is
+// one, though QString holds it in two units.
+qsizetype characterCount(const QString& s) {
+    qsizetype n = s.size();
+    for (QChar ch : s) n -= ch.isLowSurrogate() ? 1 : 0;
+    return n;
+}
+}  // namespace
+
 SqlValue storedValue(const FieldInfo& f, const Variant& v) {
     if (v.isNull() || v.isEmpty()) return {};
     switch (f.type) {
     case FieldType::Text:
     case FieldType::Memo: {
         const QString s = v.toString();
-        if (f.type == FieldType::Text && s.size() > f.size) raise(err::FieldTooSmall, f.name);
+        if (f.type == FieldType::Text && characterCount(s) > f.size) raise(err::FieldTooSmall, f.name);
         return s.toUtf8();
     }
     case FieldType::Long: return qint64(v.toLong());
@@ -138,6 +148,15 @@ Variant wholeVariant(qint64 i) {
     return Variant(double(i));
 }
 }  // namespace
+
+SqlValue sqlValueOfCell(const Cell& c, const std::string& bytes) {
+    switch (c.type) {
+    case SQLITE_NULL: return {};
+    case SQLITE_INTEGER: return c.integer;
+    case SQLITE_FLOAT: return c.real;
+    default: return QByteArray(bytes.data() + c.offset, c.length);
+    }
+}
 
 Variant variantFromCell(const FieldInfo& f, const Cell& c, const std::string& bytes) {
     if (c.type == SQLITE_NULL) return Variant::null();

@@ -43,6 +43,9 @@ struct RowBlock {
     void append(sqlite3_stmt* s);
 };
 
+// The stored cell as it is bound back to SQL, unconverted.
+SqlValue sqlValueOfCell(const Cell& cell, const std::string& bytes);
+
 // The stored cell as the field's type (Null stays Null).
 Variant variantFromCell(const FieldInfo& field, const Cell& cell, const std::string& bytes);
 

@@ -4,6 +4,7 @@
 #include "platform/database/RecordsetImpl.h"
 
 #include <QStringList>
+#include <ctime>
 #include <limits>
 
 namespace vorna::db {
@@ -11,6 +12,8 @@ namespace vorna::db {
 namespace {
 constexpr qint64 Lowest = std::numeric_limits<qint64>::min();
 constexpr int ObjectNotSet = 91;
+// The row changed between Edit and Update through another workstation.
+constexpr int DataChanged = 3197;
 }  // namespace
 
 // ---- Impl ------------------------------------------------------------------
@@ -46,26 +49,36 @@ Recordset::Impl::Queries Recordset::Impl::queriesFor(const QByteArray& condition
     q.at = select + "rowid = ?1" + extra;
     q.forwardOne = "SELECT rowid," + table->columnList + q.forwardTail + '1';
     q.backwardOne = "SELECT rowid," + table->columnList + q.backwardTail + '1';
+    q.ids = "SELECT rowid" + range;
     return q;
 }
 
 const CompiledCriteria& Recordset::Impl::compiled(const QString& criteria) {
-    if (criteria != lastCriteria || lastQueries.at.isEmpty()) {
+    if (!lastQueries || criteria != lastCriteria) {
         CompiledCriteria c = compileCriteria(criteria, *table);
         auto it = queriesByCondition.constFind(c.sql);
         if (it == queriesByCondition.constEnd()) {
             if (queriesByCondition.size() >= 64) queriesByCondition.clear();
             it = queriesByCondition.insert(c.sql, queriesFor(c.sql));
         }
-        lastQueries = *it;
+        lastQueries = &*it;
         lastCompiled = std::move(c);
         lastCriteria = criteria;
     }
     return lastCompiled;
 }
 
-std::shared_ptr<RowBlock> Recordset::Impl::newBlock(bool allFields) const {
-    auto b = std::make_shared<RowBlock>();
+std::shared_ptr<RowBlock> Recordset::Impl::newBlock(bool allFields) {
+    // A finished block no one else holds is used again, keeping its allocations.
+    std::shared_ptr<RowBlock> b;
+    if (spare && spare.use_count() == 1) {
+        b = std::move(spare);
+        b->rowids.clear();
+        b->cells.clear();
+        b->bytes.clear();
+    } else {
+        b = std::make_shared<RowBlock>();
+    }
     b->cellOf = allFields ? allCells : wantedCells;
     b->columns = 0;
     for (int cell : *b->cellOf) b->columns += cell >= 0 ? 1 : 0;
@@ -87,29 +100,24 @@ void Recordset::Impl::want(size_t field) {
 }
 
 void Recordset::Impl::setCurrent(std::shared_ptr<RowBlock> b, size_t index) {
+    if (block && block != b && block.use_count() == 1) spare = std::move(block);
     block = std::move(b);
     blockRow = index;
-    converted.assign(table->fields.size(), 0);
-    values.resize(table->fields.size());
 }
 
-const Variant& Recordset::Impl::value(size_t field) {
-    if (!converted[field]) {
-        if (!wanted[field]) want(field);
-        int cell = (*block->cellOf)[field];
-        if (cell < 0) {
-            // A row read ahead without this field: read the whole row now.
-            if (!readAt(plain.at, pos.rowid, nullptr)) {
-                onDeleted = true;
-                raise(err::RecordDeleted);
-            }
-            cell = int(field);
+Variant Recordset::Impl::value(size_t field) {
+    if (!wanted[field]) want(field);
+    int cell = (*block->cellOf)[field];
+    if (cell < 0) {
+        // A row read ahead without this field: read the whole row now.
+        if (!readAt(plain.at, pos.rowid, nullptr)) {
+            onDeleted = true;
+            raise(err::RecordDeleted);
         }
-        values[field] = variantFromCell(table->fields[field], block->cells[blockRow * block->columns + size_t(cell)],
-                                        block->bytes);
-        converted[field] = 1;
+        cell = int(field);
     }
-    return values[field];
+    // Converted at each read: cheaper than keeping a copy to hand out.
+    return variantFromCell(table->fields[field], block->cells[blockRow * block->columns + size_t(cell)], block->bytes);
 }
 
 bool Recordset::Impl::readAt(const QByteArray& sql, qint64 rowid, const CompiledCriteria* c) {
@@ -126,37 +134,45 @@ bool Recordset::Impl::readAt(const QByteArray& sql, qint64 rowid, const Compiled
 
 bool Recordset::Impl::seek(bool forward, const Position& from, const Queries& q, const CompiledCriteria* c,
                            int batch, Position& found) {
-    auto searchOwn = [&](int first) {
-        for (int i = first; i >= 0 && i < int(own.size()); i += forward ? 1 : -1) {
-            if (readAt(q.at, own[size_t(i)], c)) {
-                found = Position{At::Row, own[size_t(i)], i};
-                return true;
-            }
-        }
-        return false;
-    };
-    qint64 lo = Lowest, hi = lastRowidAtOpen;
+    // Forwards the table part comes first, then our own rows; backwards the reverse.
+    // When own rows lie above the table part in the order added, the whole set
+    // is in rowid order and one range covers both parts.
+    const bool oneRange = ownInOrder && !own.empty();
     if (forward) {
         if (from.at == At::End) return false;
-        if (from.at == At::Row && from.ownIndex >= 0) return searchOwn(from.ownIndex + 1);
-        if (from.at == At::Row) lo = from.rowid + 1;
-    } else {
-        if (from.at == At::Start) return false;
-        if (from.at == At::End || from.ownIndex >= 0) {
-            // Backwards our own rows come first, then the table part from its end.
-            if (searchOwn(from.at == At::End ? int(own.size()) - 1 : from.ownIndex - 1)) return true;
-        } else {
-            hi = std::min(hi, from.rowid - 1);
-        }
+        if (from.at == At::Row && from.ownIndex >= 0) return seekOwn(true, from.ownIndex + 1, q, c, batch, found);
+        const qint64 lo = from.at == At::Row ? from.rowid + 1 : Lowest;
+        if (oneRange) return seekRange(true, lo, own.back(), q, c, batch, found);
+        return seekRange(true, lo, lastRowidAtOpen, q, c, batch, found) || seekOwn(true, 0, q, c, batch, found);
     }
+    if (from.at == At::Start) return false;
+    qint64 hi = lastRowidAtOpen;
+    if (from.at == At::End || from.ownIndex >= 0) {
+        const int first = from.at == At::End ? int(own.size()) - 1 : from.ownIndex - 1;
+        if (oneRange && first >= 0) return seekRange(false, Lowest, own[size_t(first)], q, c, batch, found);
+        if (seekOwn(false, first, q, c, batch, found)) return true;
+    } else {
+        hi = std::min(hi, from.rowid - 1);
+    }
+    return seekRange(false, Lowest, hi, q, c, batch, found);
+}
 
-    // The table part, `batch` rows at a time; rows this recordset added are left
-    // out here, they belong to its end.
+bool Recordset::Impl::seekRange(bool forward, qint64 lo, qint64 hi, const Queries& q, const CompiledCriteria* c,
+                                int batch, Position& found) {
+    if (hi == Lowest) return false;   // nothing at open, nothing in the range
     const bool allFields = batch == 1;
-    const QByteArray sql = allFields ? (forward ? q.forwardOne : q.backwardOne)
-                                     : "SELECT rowid" + wantedColumns + (forward ? q.forwardTail : q.backwardTail) +
-                                           QByteArray::number(batch);
+    const QByteArray& columns = allFields ? table->columnList : wantedColumns;
+    const QByteArray& tail = forward ? q.forwardTail : q.backwardTail;
+    // Rows that are not in the set (another workstation's above the table part,
+    // ours inside it) are passed over; when a whole read is passed over, the
+    // next one reads more at once.
+    const bool sift = !ownAt.empty() || hi > lastRowidAtOpen;
+    auto inSet = [&](qint64 rowid) { return (ownAt.count(rowid) != 0) == (rowid > lastRowidAtOpen); };
+    int limit = batch;
     while (lo <= hi) {
+        const QByteArray sql = allFields && limit == 1 ? (forward ? q.forwardOne : q.backwardOne)
+                                                       : "SELECT rowid" + QByteArray(allFields ? "," : "") + columns +
+                                                             tail + QByteArray::number(limit);
         Statement s(*conn, sql);
         s.bind(1, lo);
         s.bind(2, hi);
@@ -165,37 +181,101 @@ bool Recordset::Impl::seek(bool forward, const Position& from, const Queries& q,
         int read = 0;
         qint64 lastRead = 0;
         auto b = newBlock(allFields);
-        if (batch > 1) {
-            b->rowids.reserve(size_t(batch));
-            b->cells.reserve(size_t(batch) * b->columns);
+        if (limit > 1) {
+            b->rowids.reserve(size_t(limit));
+            b->cells.reserve(size_t(limit) * b->columns);
         }
         while (s.step()) {
             ++read;
             lastRead = sqlite3_column_int64(s.get(), 0);
-            if (!ownSet.empty() && ownSet.count(lastRead)) continue;
+            if (sift && !inSet(lastRead)) continue;
             b->append(s.get());
         }
         if (b->size() > 0) {
-            found = Position{At::Row, b->rowids[0], -1};
-            if (b->size() > 1) {
+            found = Position{At::Row, b->rowids[0], ownIndexOf(b->rowids[0])};
+            if (b->size() > 1 && batch > 1) {
                 ahead.block = b;
                 ahead.next = 1;
-                ahead.readAt = std::chrono::steady_clock::now();
+                ahead.readAt = coarseNow();
                 ahead.changes = sqlite3_total_changes64(conn->db);
             }
             setCurrent(std::move(b), 0);
             return true;
         }
-        if (read < batch) break;
+        spare = std::move(b);
+        if (read < limit) break;
         if (forward) lo = lastRead + 1;
         else hi = lastRead - 1;
+        limit = std::min(limit * 4, 256);
     }
-    return forward && searchOwn(0);
+    return false;
+}
+
+bool Recordset::Impl::seekOwn(bool forward, int first, const Queries& q, const CompiledCriteria* c, int batch,
+                              Position& found) {
+    if (first < 0 || first >= int(own.size())) return false;
+    if (ownInOrder) {
+        // Their ids rise with their order: a rowid range is a range of own positions.
+        const qint64 lo = forward ? own[size_t(first)] : own.front();
+        const qint64 hi = forward ? own.back() : own[size_t(first)];
+        return seekRange(forward, lo, hi, q, c, batch, found);
+    }
+    // Out of order: the matching ids of their whole span, and the nearest in own order.
+    for (;;) {
+        int best = -1;
+        {
+            Statement s(*conn, q.ids);
+            s.bind(1, ownLow);
+            s.bind(2, ownHigh);
+            if (c)
+                for (size_t i = 0; i < c->params.size(); ++i) s.bind(int(i) + 3, c->params[i]);
+            while (s.step()) {
+                const int i = ownIndexOf(sqlite3_column_int64(s.get(), 0));
+                if (i < 0 || (forward ? i < first : i > first)) continue;
+                if (best < 0 || (forward ? i < best : i > best)) best = i;
+            }
+        }
+        if (best < 0) return false;
+        if (readAt(q.at, own[size_t(best)], c)) {
+            found = Position{At::Row, own[size_t(best)], best};
+            return true;
+        }
+        first = forward ? best + 1 : best - 1;   // changed meanwhile: go on past it
+    }
+}
+
+void Recordset::Impl::addOwn(qint64 rowid) {
+    if (own.empty()) {
+        ownLow = ownHigh = rowid;
+    } else {
+        ownLow = std::min(ownLow, rowid);
+        ownHigh = std::max(ownHigh, rowid);
+    }
+    ownInOrder = ownInOrder && rowid > lastRowidAtOpen && (own.empty() || rowid > own.back());
+    ownAt[rowid] = int(own.size());
+    own.push_back(rowid);
+}
+
+void Recordset::Impl::renumberOwn(int index, qint64 rowid) {
+    const size_t i = size_t(index);
+    ownAt.erase(own[i]);
+    own[i] = rowid;
+    ownAt[rowid] = index;
+    ownLow = std::min(ownLow, rowid);
+    ownHigh = std::max(ownHigh, rowid);
+    ownInOrder = ownInOrder && rowid > lastRowidAtOpen && (i == 0 || own[i - 1] < rowid) &&
+                 (i + 1 == own.size() || rowid < own[i + 1]);
+}
+
+std::chrono::nanoseconds Recordset::Impl::coarseNow() {
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC_COARSE, &t);
+    return std::chrono::seconds(t.tv_sec) + std::chrono::nanoseconds(t.tv_nsec);
 }
 
 bool Recordset::Impl::ReadAhead::fresh(sqlite3* db) const {
     return changes == sqlite3_total_changes64(db) &&
-           std::chrono::steady_clock::now() - readAt < ReadAheadLifetime;
+           coarseNow() - readAt < ReadAheadLifetime;
 }
 
 bool Recordset::Impl::advance(bool forward, const Queries& q, const CompiledCriteria* c, Position& found) {
@@ -213,13 +293,18 @@ bool Recordset::Impl::advance(bool forward, const Queries& q, const CompiledCrit
     ++run.length;
     if (ahead.any()) {
         const size_t i = ahead.next++;
-        found = Position{At::Row, ahead.block->rowids[i], -1};
+        const qint64 rowid = ahead.block->rowids[i];
+        found = Position{At::Row, rowid, ownIndexOf(rowid)};
         run.last = found.rowid;
         setCurrent(ahead.block, i);
         return true;
     }
     ahead.clear();
-    const int batch = run.length < ReadAheadAfter ? 1 : run.length < 32 ? 32 : run.length < 128 ? 64 : 256;
+    const int batch = run.length < ReadAheadAfter ? 1
+                      : run.length < 32       ? 32
+                      : run.length < 128      ? 64
+                      : run.length < 1024     ? 256
+                                              : 1024;
     if (!seek(forward, pos, q, c, batch, found)) return false;
     run.last = found.rowid;
     return true;
@@ -240,6 +325,8 @@ void Recordset::Impl::dropPending() {
     mode = EditMode::None;
     pending.clear();
     dirty.clear();
+    editRead.reset();
+    editUsed.clear();
 }
 
 void Recordset::Impl::requireRow() const {
@@ -257,13 +344,40 @@ long Recordset::Impl::countRows() {
         n = long(sqlite3_column_int64(s.get(), 0));
     }
     // Our own rows above the table part are not in that count.
-    for (qint64 id : own) {
-        if (id <= lastRowidAtOpen) continue;
-        Statement s(*conn, "SELECT 1 FROM " + table->quoted + " WHERE rowid = ?1");
-        s.bind(1, id);
-        if (s.step()) ++n;
-    }
+    if (ownHigh > lastRowidAtOpen && !own.empty()) n += countOwnAbove();
     count = n;
+    return n;
+}
+
+long Recordset::Impl::countOwnAbove() {
+    const QByteArray between = " FROM " + table->quoted + " WHERE rowid BETWEEN ?1 AND ?2";
+    if (ownInOrder) {
+        // Added one after another, own rows form a few runs of consecutive ids that
+        // no other row can hold: each run is counted by SQLite alone.
+        std::vector<std::pair<qint64, qint64>> runs;
+        for (qint64 id : own) {
+            if (!runs.empty() && runs.back().second + 1 == id) runs.back().second = id;
+            else runs.emplace_back(id, id);
+            if (runs.size() > 16) break;
+        }
+        if (runs.size() <= 16) {
+            long n = 0;
+            for (const auto& [first, last] : runs) {
+                Statement s(*conn, "SELECT count(*)" + between);
+                s.bind(1, first);
+                s.bind(2, last);
+                s.step();
+                n += long(sqlite3_column_int64(s.get(), 0));
+            }
+            return n;
+        }
+    }
+    // Otherwise one pass over the ids above the table part, keeping ours.
+    Statement s(*conn, "SELECT rowid" + between);
+    s.bind(1, std::max(ownLow, lastRowidAtOpen == Lowest ? Lowest : lastRowidAtOpen + 1));
+    s.bind(2, ownHigh);
+    long n = 0;
+    while (s.step()) n += ownAt.count(sqlite3_column_int64(s.get(), 0)) ? 1 : 0;
     return n;
 }
 
@@ -348,14 +462,14 @@ void find(Recordset::Impl& r, const QString& criteria, Direction dir) {
     switch (dir) {
     case Direction::First:
         r.endRun();
-        hit = r.seek(true, P{}, r.lastQueries, &c, 1, found);
+        hit = r.seek(true, P{}, *r.lastQueries, &c, 1, found);
         break;
-    case Direction::Next: hit = r.advance(true, r.lastQueries, &c, found); break;
+    case Direction::Next: hit = r.advance(true, *r.lastQueries, &c, found); break;
     case Direction::Last:
         r.endRun();
-        hit = r.seek(false, P{A::End}, r.lastQueries, &c, 1, found);
+        hit = r.seek(false, P{A::End}, *r.lastQueries, &c, 1, found);
         break;
-    case Direction::Previous: hit = r.advance(false, r.lastQueries, &c, found); break;
+    case Direction::Previous: hit = r.advance(false, *r.lastQueries, &c, found); break;
     }
     // A miss reads no row, so the current row and its buffer stay as they were.
     r.noMatch = !hit;
@@ -389,6 +503,8 @@ void Recordset::Edit() {
     r.mode = EditMode::InProgress;
     r.pending.assign(r.table->fields.size(), SqlValue{});
     r.dirty.assign(r.table->fields.size(), 0);
+    r.editRead = r.block;
+    r.editUsed.assign(r.table->fields.size(), 0);
 }
 
 void Recordset::Update() {
@@ -400,6 +516,8 @@ void Recordset::Update() {
     const EditMode mode = r.mode;
     const std::vector<SqlValue> values = std::move(r.pending);
     const std::vector<char> dirty = std::move(r.dirty);
+    const std::shared_ptr<RowBlock> editRead = std::move(r.editRead);
+    const std::vector<char> used = std::move(r.editUsed);
     r.dropPending();
 
     std::vector<int> changed;
@@ -431,8 +549,7 @@ void Recordset::Update() {
             rowid = sqlite3_last_insert_rowid(c.db);
         });
         // The new row joins the end of this set; the current row stays where it was.
-        r.own.push_back(rowid);
-        r.ownSet.insert(rowid);
+        r.addOwn(rowid);
         if (r.count >= 0) ++r.count;
         return;
     }
@@ -445,24 +562,44 @@ void Recordset::Update() {
         sql += t.fields[size_t(changed[k])].quoted + "=?";
         if (t.fields[size_t(changed[k])].rowidKey) keyField = changed[k];
     }
+    // The write happens only while the fields this edit read or assigned still
+    // hold what Edit read: another workstation's change in between is not
+    // overwritten unseen. The check is part of the UPDATE, so no lock is held
+    // between Edit and Update.
     sql += " WHERE rowid=?";
+    std::vector<SqlValue> expected;
+    for (size_t i = 0; i < used.size(); ++i) {
+        if (!used[i]) continue;
+        sql += " AND " + t.fields[i].quoted + " IS ? COLLATE BINARY";
+        expected.push_back(sqlValueOfCell(editRead->cells[i], editRead->bytes));
+    }
+    bool changedElsewhere = false;
     c.inWriteTransaction([&] {
         Statement s(c, sql);
-        for (size_t k = 0; k < changed.size(); ++k) s.bind(int(k) + 1, values[size_t(changed[k])]);
-        s.bind(int(changed.size()) + 1, r.pos.rowid);
+        int n = 0;
+        for (int i : changed) s.bind(++n, values[size_t(i)]);
+        s.bind(++n, r.pos.rowid);
+        for (const SqlValue& v : expected) s.bind(++n, v);
         s.step();
-        if (sqlite3_changes(c.db) == 0) raise(err::RecordDeleted);
+        if (sqlite3_changes(c.db) > 0) return;
+        Statement there(c, r.plain.at);
+        there.bind(1, r.pos.rowid);
+        if (!there.step()) raise(err::RecordDeleted);
+        changedElsewhere = true;
     });
+    if (changedElsewhere) {
+        // Nothing written; the row is shown as it is stored now.
+        if (!r.readAt(r.plain.at, r.pos.rowid, nullptr)) r.onDeleted = true;
+        throw EngineError(DataChanged, QStringLiteral("Não foi possível gravar; os dados foram alterados "
+                                                      "por outro usuário desde a edição."));
+    }
     if (keyField >= 0) {
         // The key is the row id: the row keeps its place under its new id.
         const qint64 newId = std::get<qint64>(values[size_t(keyField)]);
         if (r.pos.ownIndex >= 0) {
-            r.ownSet.erase(r.pos.rowid);
-            r.own[size_t(r.pos.ownIndex)] = newId;
-            r.ownSet.insert(newId);
+            r.renumberOwn(r.pos.ownIndex, newId);
         } else if (newId > r.lastRowidAtOpen) {
-            r.own.push_back(newId);
-            r.ownSet.insert(newId);
+            r.addOwn(newId);
             r.pos.ownIndex = int(r.own.size()) - 1;
         }
         r.pos.rowid = newId;
@@ -507,7 +644,10 @@ Variant Recordset::field(const QString& name) const {
     if (r.mode == EditMode::Add) {
         return r.dirty[size_t(i)] ? variantFromStored(f, r.pending[size_t(i)]) : Variant::null();
     }
-    if (r.mode == EditMode::InProgress && r.dirty[size_t(i)]) return variantFromStored(f, r.pending[size_t(i)]);
+    if (r.mode == EditMode::InProgress) {
+        r.editUsed[size_t(i)] = 1;
+        if (r.dirty[size_t(i)]) return variantFromStored(f, r.pending[size_t(i)]);
+    }
     r.requireRow();
     return r.value(size_t(i));
 }
@@ -520,6 +660,7 @@ void Recordset::setField(const QString& name, const Variant& value) {
         if (i < 0) raise(err::ItemNotFound, name);
         r.pending[size_t(i)] = storedValue(r.table->fields[size_t(i)], value);
         r.dirty[size_t(i)] = 1;
+        if (r.mode == EditMode::InProgress) r.editUsed[size_t(i)] = 1;
     } catch (...) {
         // A failed assignment abandons the whole pending row.
         r.dropPending();
@@ -540,9 +681,7 @@ void Recordset::setBookmark(const Variant& mark) {
     Impl& r = impl(d_);
     if (!mark.isNumeric() && mark.type() != Variant::Type::Double) raise(InvalidBookmark);
     const qint64 rowid = qint64(mark.numberValue());
-    Impl::Position p{Impl::At::Row, rowid, -1};
-    for (size_t i = 0; i < r.own.size(); ++i)
-        if (r.own[i] == rowid) p.ownIndex = int(i);
+    const Impl::Position p{Impl::At::Row, rowid, r.ownIndexOf(rowid)};
     if (p.ownIndex < 0 && rowid > r.lastRowidAtOpen) raise(InvalidBookmark);
     r.dropPending();
     r.endRun();

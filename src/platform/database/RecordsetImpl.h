@@ -5,7 +5,7 @@
 #include "platform/database/Recordset.h"
 
 #include <chrono>
-#include <unordered_set>
+#include <unordered_map>
 
 namespace vorna::db {
 
@@ -25,6 +25,9 @@ struct Recordset::Impl {
 
     static constexpr int ReadAheadAfter = 16;
     static constexpr std::chrono::milliseconds ReadAheadLifetime{50};
+    // A monotonic clock of a few milliseconds' resolution, which is plenty for
+    // the lifetime above and costs far less than the precise one at every step.
+    static std::chrono::nanoseconds coarseNow();
 
     enum class At { Start, Row, End };
     struct Position {
@@ -36,8 +39,22 @@ struct Recordset::Impl {
     std::shared_ptr<Database::Connection> conn;
     std::shared_ptr<const TableInfo> table;
     qint64 lastRowidAtOpen = 0;
+    // The rows this recordset added, in the order added, and where each stands.
+    // Usually their ids rise with the order and all lie above the table part:
+    // then a rowid range is also a range of own positions, and own rows are
+    // searched like the table part. Otherwise one query over their span
+    // (ownLow..ownHigh, which may be wider than the rows still there) finds them.
     std::vector<qint64> own;
-    std::unordered_set<qint64> ownSet;
+    std::unordered_map<qint64, int> ownAt;
+    bool ownInOrder = true;
+    qint64 ownLow = 0, ownHigh = 0;
+    void addOwn(qint64 rowid);
+    void renumberOwn(int index, qint64 rowid);
+    int ownIndexOf(qint64 rowid) const {
+        if (ownAt.empty()) return -1;
+        auto it = ownAt.find(rowid);
+        return it == ownAt.end() ? -1 : it->second;
+    }
 
     Position pos;
     bool bof = true, eof = true;
@@ -45,14 +62,16 @@ struct Recordset::Impl {
     // The current row as read when reached, converted field by field when read.
     std::shared_ptr<RowBlock> block;
     size_t blockRow = 0;
-    std::vector<Variant> values;
-    std::vector<char> converted;
-    const Variant& value(size_t field);
+    Variant value(size_t field);
     void setCurrent(std::shared_ptr<RowBlock> b, size_t index);
 
     EditMode mode = EditMode::None;
     std::vector<SqlValue> pending;
     std::vector<char> dirty;
+    // Edit: the row as Edit read it, and the fields read or assigned since; Update
+    // writes only if those fields still hold what Edit read.
+    std::shared_ptr<RowBlock> editRead;
+    std::vector<char> editUsed;
 
     bool noMatch = false;
     long count = -1;               // -1: not counted yet
@@ -62,10 +81,11 @@ struct Recordset::Impl {
     struct Queries {
         QByteArray forwardTail, backwardTail, at;
         QByteArray forwardOne, backwardOne;   // every field, one row
+        QByteArray ids;                       // the row ids of a range, any order
     };
     QString lastCriteria;
     CompiledCriteria lastCompiled;
-    Queries lastQueries;
+    const Queries* lastQueries = nullptr;   // in queriesByCondition
     Queries plain;   // without criteria
 
     // A run of steps in one direction and the rows read ahead for it.
@@ -79,7 +99,7 @@ struct Recordset::Impl {
     struct ReadAhead {
         std::shared_ptr<RowBlock> block;
         size_t next = 0;
-        std::chrono::steady_clock::time_point readAt;
+        std::chrono::nanoseconds readAt{0};   // on the coarse clock below
         sqlite3_int64 changes = 0;   // the connection's write count when read
         bool fresh(sqlite3* db) const;
         bool any() const { return block && next < block->size(); }
@@ -95,13 +115,19 @@ struct Recordset::Impl {
     const CompiledCriteria& compiled(const QString& criteria);
 
     // The next matching row from `from` in the direction; on success it becomes
-    // the current row's values. `batch` > 1 reads that many rows of the table part at once.
+    // the current row's values. `batch` > 1 reads that many rows at once.
     bool seek(bool forward, const Position& from, const Queries& q, const CompiledCriteria* c, int batch,
               Position& found);
+    // The first matching row of the set in lo..hi in the direction.
+    bool seekRange(bool forward, qint64 lo, qint64 hi, const Queries& q, const CompiledCriteria* c, int batch,
+                   Position& found);
+    // The matching own row nearest own[first] (included) in the direction.
+    bool seekOwn(bool forward, int first, const Queries& q, const CompiledCriteria* c, int batch, Position& found);
     // One step of a run (MoveNext/MovePrevious, FindNext/FindPrevious).
     bool advance(bool forward, const Queries& q, const CompiledCriteria* c, Position& found);
     bool readAt(const QByteArray& sql, qint64 rowid, const CompiledCriteria* c);
-    std::shared_ptr<RowBlock> newBlock(bool allFields) const;
+    std::shared_ptr<RowBlock> newBlock(bool allFields);
+    std::shared_ptr<RowBlock> spare;
 
     // The fields this recordset's reads have asked for: rows read ahead carry
     // only those; another field of such a row is read with the whole row.
@@ -115,6 +141,7 @@ struct Recordset::Impl {
     void dropPending();
     void requireRow() const;
     long countRows();
+    long countOwnAbove();   // own rows still there above the table part
 };
 
 }  // namespace vorna::db
