@@ -44,6 +44,8 @@ Recordset Database::openRecordset(const QString& table) const {
     return rs;
 }
 
+Database::Transaction Database::transaction() const { return Transaction(*this); }
+
 sqlite3* Database::handle() const { return conn_ ? conn_->db : nullptr; }
 
 QString Database::path() const { return conn_ ? conn_->path : QString(); }
