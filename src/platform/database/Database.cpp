@@ -32,8 +32,12 @@ Database Database::open(const QString& path) {
 
     Database d;
     d.conn_ = std::make_shared<Connection>(handle, path);
-    // Reading the schema now tells a file that is not a database at open.
+    // Reading the schema now tells a file that is not a database at open. SQLite
+    // takes a file without a whole page (empty, or cut short) for a new database:
+    // the program would only fail later, at its first table.
     Statement(*d.conn_, "SELECT count(*) FROM sqlite_schema").step();
+    Statement pages(*d.conn_, "PRAGMA page_count");
+    if (!pages.step() || sqlite3_column_int64(pages.get(), 0) == 0) raise(err2::NotADatabase, path);
     return d;
 }
 
