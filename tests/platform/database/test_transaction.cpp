@@ -170,12 +170,13 @@ TEST_F(TransactionTest, ALockMetAtTheCommitRollsTheWholeTransactionBack) {
     Other reader(path_);
     {
         auto t = db_.transaction();
-        add(docs, "NOME", Variant("TRES"));
         {
+            // What an inner scope kept goes too.
             auto inner = db_.transaction();
-            add(docs, "NOME", Variant("QUATRO"));
+            add(docs, "NOME", Variant("TRES"));
             inner.commit();
         }
+        add(docs, "NOME", Variant("QUATRO"));
         // Another workstation in the middle of a read keeps the file from being written.
         reader.exec("BEGIN");
         EXPECT_EQ(reader.number("SELECT count(*) FROM DOCS"), 2);
