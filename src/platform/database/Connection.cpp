@@ -1,6 +1,7 @@
 #include "platform/database/Connection.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace vorna::db {
 
@@ -136,25 +137,56 @@ Database::Connection::Connection(sqlite3* handle, QString filePath)
     : db(handle), path(std::move(filePath)) {}
 
 Database::Connection::~Connection() {
-    for (auto& [sql, s] : statements_) sqlite3_finalize(s);
+    for (auto& [sql, c] : statements_) sqlite3_finalize(c.stmt);
     sqlite3_close_v2(db);
 }
 
-sqlite3_stmt* Database::Connection::prepared(const QByteArray& sql) {
+sqlite3_stmt* Database::Connection::acquire(const QByteArray& sql, Cached*& cached) {
     const std::string key(sql.constData(), size_t(sql.size()));
-    if (auto it = statements_.find(key); it != statements_.end()) return it->second;
-    // Statements are used one at a time and reset after each use, so when the
-    // cache grows past its bound all of them can go.
-    if (statements_.size() >= MaxStatements) {
-        for (auto& [sql, old] : statements_) sqlite3_finalize(old);
-        statements_.clear();
+    auto it = statements_.find(key);
+    if (it != statements_.end() && !it->second.inUse) {
+        it->second.inUse = true;
+        it->second.lastUse = ++uses_;
+        cached = &it->second;
+        return it->second.stmt;
     }
     sqlite3_stmt* s = nullptr;
     const int rc = sqlite3_prepare_v3(db, sql.constData(), int(sql.size()), SQLITE_PREPARE_PERSISTENT,
                                       &s, nullptr);
     if (rc != SQLITE_OK) raiseSqlite(db, rc);
-    statements_.emplace(key, s);
+    if (it != statements_.end()) return s;   // the same text already in use: this one is the caller's
+    if (statements_.size() >= MaxStatements) evictIdle();
+    // Map entries stay where they are when the map grows, so a Statement can hold its entry.
+    Cached& c = statements_[key];
+    c = Cached{s, true, ++uses_};
+    cached = &c;
     return s;
+}
+
+void Database::Connection::release(sqlite3_stmt* s, Cached* cached) noexcept {
+    sqlite3_reset(s);
+    sqlite3_clear_bindings(s);
+    if (cached) cached->inUse = false;
+    else sqlite3_finalize(s);
+}
+
+void Database::Connection::evictIdle() {
+    // The older half of the statements not in use go; one in use is never touched.
+    std::vector<quint64> ages;
+    for (const auto& [sql, c] : statements_)
+        if (!c.inUse) ages.push_back(c.lastUse);
+    if (ages.empty()) return;
+    auto middle = ages.begin() + std::ptrdiff_t(ages.size() / 2);
+    std::nth_element(ages.begin(), middle, ages.end());
+    const quint64 newestEvicted = *middle;
+    for (auto it = statements_.begin(); it != statements_.end();) {
+        if (!it->second.inUse && it->second.lastUse <= newestEvicted) {
+            sqlite3_finalize(it->second.stmt);
+            it = statements_.erase(it);
+        } else {
+            ++it;
+        }
+    }
 }
 
 void Database::Connection::execute(const QByteArray& sql) {
@@ -163,7 +195,84 @@ void Database::Connection::execute(const QByteArray& sql) {
     }
 }
 
-void Database::Connection::rollbackQuietly() {
+namespace {
+QByteArray savepoint(int level) { return "vorna_scope_" + QByteArray::number(level); }
+
+// Failures after which SQLite may have ended the transaction, or another
+// workstation holds what the rest of it needs: the transaction cannot go on.
+bool endsTransaction(int number) {
+    switch (number) {
+    case err::RecordLocked:
+    case err::OutOfMemory:
+    case err2::DiskFull:
+    case err2::DiskReadError:
+    case err2::DiskError: return true;
+    default: return false;
+    }
+}
+}  // namespace
+
+int Database::Connection::beginScope() {
+    if (abandoned_) raise(abandoned_);
+    if (depth_ == 0) execute("BEGIN IMMEDIATE");
+    else execute("SAVEPOINT " + savepoint(depth_ + 1));
+    return ++depth_;
+}
+
+void Database::Connection::commitScope(int level) {
+    if (level > depth_) raise(err::Reserved, QStringLiteral("transaction already ended"));
+    if (level < depth_) {
+        rollbackScope(level);
+        raise(err::Reserved, QStringLiteral("transaction committed while an inner one was open"));
+    }
+    if (abandoned_) {
+        const int number = abandoned_;
+        rollbackScope(level);
+        raise(number);
+    }
+    try {
+        execute(level == 1 ? QByteArray("COMMIT") : "RELEASE " + savepoint(level));
+    } catch (const EngineError& e) {
+        // A commit that cannot finish (another workstation still reading past the
+        // wait) leaves nothing half stored: the whole transaction goes.
+        abandon(e.number());
+        rollbackScope(level);
+        throw;
+    }
+    --depth_;
+}
+
+void Database::Connection::rollbackScope(int level) noexcept {
+    if (level > depth_ || level < 1) return;
+    if (!abandoned_) {
+        if (level == 1) {
+            rollbackQuietly();
+        } else {
+            const QByteArray name = savepoint(level);
+            const QByteArray sql = "ROLLBACK TO " + name + ";RELEASE " + name;
+            if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+                abandon(err2::DiskError);
+        }
+        ++rollbacks_;
+    }
+    depth_ = level - 1;
+    if (depth_ == 0) abandoned_ = 0;
+}
+
+void Database::Connection::failScope(int level, int number) noexcept {
+    const bool lost = level > 1 && sqlite3_get_autocommit(db);
+    if (level > 1 && (lost || endsTransaction(number))) abandon(number ? number : err2::DiskError);
+    rollbackScope(level);
+}
+
+void Database::Connection::abandon(int number) noexcept {
+    if (abandoned_) return;
+    rollbackQuietly();
+    ++rollbacks_;
+    abandoned_ = number;
+}
+
+void Database::Connection::rollbackQuietly() noexcept {
     if (!sqlite3_get_autocommit(db)) sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 

@@ -20,7 +20,19 @@ struct Token {
     qint64 whole = 0;
 };
 
-[[noreturn]] void unreadable(const QString& criteria) { raise(err::SyntaxError, criteria); }
+[[noreturn]] void unreadable(const QString& criteria) {
+    constexpr qsizetype Shown = 200;
+    raise(err::SyntaxError, criteria.size() > Shown ? criteria.left(Shown) + u'\u2026' : criteria);
+}
+
+// Bounds well inside what SQLite parses (about 90 nested levels, an expression
+// about 1,000 deep, 32,766 values), so a criteria beyond them is refused here as
+// unreadable and a deep one cannot exhaust the stack of the recursive parser.
+constexpr int MaxNesting = 50;     // NOT, parentheses and functions, counted together
+constexpr int MaxJoins = 500;      // AND and OR between conditions
+constexpr size_t MaxValues = 30000;
+// Far more than any of the above needs; keeps an absurd text from being read whole.
+constexpr size_t MaxTokens = 100000;
 
 // Dates in criteria are written month first: #12/31/2024#, #12/31/2024 10:30#,
 // or #2024-12-31#.
@@ -54,6 +66,7 @@ std::vector<Token> tokenize(const QString& c) {
     std::vector<Token> out;
     const qsizetype n = c.size();
     qsizetype i = 0;
+    int open = 0;   // parentheses open: an IN list may add one to the nesting
     while (i < n) {
         const QChar ch = c[i];
         if (ch.isSpace()) {
@@ -128,7 +141,10 @@ std::vector<Token> tokenize(const QString& c) {
                 t.text = ch;
             }
             i += t.text.size();
+            if (t.text == u"(" && ++open > MaxNesting + 1) unreadable(c);
+            if (t.text == u")") --open;
         }
+        if (out.size() >= MaxTokens) unreadable(c);
         out.push_back(std::move(t));
     }
     out.push_back(Token{});
@@ -205,9 +221,13 @@ private:
         if (!acceptSymbol(s)) unreadable(criteria_);
     }
 
+    void join() {
+        if (++joins_ > MaxJoins) unreadable(criteria_);
+    }
     void parseOr() {
         parseAnd();
         while (acceptKeyword("OR")) {
+            join();
             out_.sql += " OR ";
             parseAnd();
         }
@@ -215,24 +235,29 @@ private:
     void parseAnd() {
         parseNot();
         while (acceptKeyword("AND")) {
+            join();
             out_.sql += " AND ";
             parseNot();
         }
     }
     void parseNot() {
-        if (acceptKeyword("NOT")) {
-            out_.sql += "NOT ";
-            parseNot();
+        const bool negation = isKeyword(peek(), "NOT");
+        if (!negation && !isSymbol(peek(), "(")) {
+            parsePredicate();
             return;
         }
-        if (acceptSymbol("(")) {
+        take();
+        if (++nesting_ > MaxNesting) unreadable(criteria_);
+        if (negation) {
+            out_.sql += "NOT ";
+            parseNot();
+        } else {
             out_.sql += '(';
             parseOr();
             expectSymbol(")");
             out_.sql += ')';
-            return;
         }
-        parsePredicate();
+        --nesting_;
     }
 
     void parsePredicate() {
@@ -361,7 +386,9 @@ private:
         for (const auto& [ours, sqlite] : trims) {
             if (name.compare(QLatin1String(ours), Qt::CaseInsensitive) != 0) continue;
             expectSymbol("(");
+            if (++nesting_ > MaxNesting) unreadable(criteria_);
             Operand inner = parseOperand();
+            --nesting_;
             expectSymbol(")");
             if (inner.literal) unreadable(criteria_);
             Operand o;
@@ -404,6 +431,7 @@ private:
     // carries the collation, so an index declared with it can serve the find.
     void emitOperand(const Operand& o, Kind k, bool first) {
         if (o.literal) {
+            if (out_.params.size() >= MaxValues) unreadable(criteria_);
             out_.sql += '?';
             out_.params.push_back(bindable(o.value, k));
         } else {
@@ -447,6 +475,8 @@ private:
     const TableInfo& table_;
     std::vector<Token> tokens_;
     size_t pos_ = 0;
+    int nesting_ = 0;
+    int joins_ = 0;
     CompiledCriteria out_;
 };
 

@@ -21,7 +21,8 @@ struct CompiledCriteria {
 // joined by AND / OR / NOT and parentheses, keywords in any letter case.
 // Texts are in '...' or "..." with a doubled quote standing for one.
 // Text comparisons ignore letter case; LIKE follows the engine's patterns.
-// Raises 3075 for an unreadable text, 3070 for an unknown field name and 3464
+// Raises 3075 for an unreadable text (also one nested more than 50 levels of NOT
+// and parentheses, or joining more than 500 conditions), 3070 for an unknown field name and 3464
 // for a value that cannot be compared with its field.
 CompiledCriteria compileCriteria(const QString& criteria, const TableInfo& table);
 

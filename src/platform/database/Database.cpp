@@ -32,8 +32,12 @@ Database Database::open(const QString& path) {
 
     Database d;
     d.conn_ = std::make_shared<Connection>(handle, path);
-    // Reading the schema now tells a file that is not a database at open.
+    // Reading the schema now tells a file that is not a database at open. SQLite
+    // takes a file without a whole page (empty, or cut short) for a new database:
+    // the program would only fail later, at its first table.
     Statement(*d.conn_, "SELECT count(*) FROM sqlite_schema").step();
+    Statement pages(*d.conn_, "PRAGMA page_count");
+    if (!pages.step() || sqlite3_column_int64(pages.get(), 0) == 0) raise(err2::NotADatabase, path);
     return d;
 }
 
@@ -43,6 +47,8 @@ Recordset Database::openRecordset(const QString& table) const {
     rs.d_ = std::make_shared<Recordset::Impl>(conn_, conn_->table(table));
     return rs;
 }
+
+Database::Transaction Database::transaction() const { return Transaction(*this); }
 
 sqlite3* Database::handle() const { return conn_ ? conn_->db : nullptr; }
 
