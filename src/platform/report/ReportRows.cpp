@@ -117,8 +117,8 @@ KeyedReader::KeyedReader(db::Database database, RowQuery query, QString reportFi
 
 KeyedReader::~KeyedReader()
 {
-    sqlite3_finalize(first_);
-    sqlite3_finalize(resume_);
+    for (Statement& s : statements_)
+        sqlite3_finalize(s.handle);
 }
 
 QString KeyedReader::prepare()
@@ -146,7 +146,7 @@ QString KeyedReader::prepare()
         }
     };
     const int keyCount = int(query_.keys.size());
-    auto build = [&](bool resuming) {
+    auto build = [&](bool resuming, bool bounded) {
         Builder b;
         b.sql = QStringLiteral("SELECT ");
         b.sql += query_.items.isEmpty() && keyCount == 0 ? QStringLiteral("1") : query_.items.join(QStringLiteral(", "));
@@ -199,6 +199,14 @@ QString KeyedReader::prepare()
             for (int k = 0; k < keyCount; ++k)
                 b.sql += k < keyCount - 1 ? QStringLiteral("))") : (query_.uniqueKeys ? QString() : QStringLiteral(")"));
             b.sql += u')';
+            // The same condition again in a form an index on the first key
+            // can seek with, so a chunk starts where the last one ended.
+            if (bounded) {
+                b.sql += QStringLiteral(" AND ");
+                b.key(query_.keys.front());
+                b.sql += QStringLiteral(" >= ");
+                b.last(0);
+            }
         }
         if (keyCount > 0) {
             b.sql += QStringLiteral(" ORDER BY ");
@@ -214,13 +222,16 @@ QString KeyedReader::prepare()
         return b;
     };
     sqlite3* db = database_.handle();
-    for (const bool resuming : {false, true}) {
-        const Builder b = build(resuming);
+    const bool canBound = keyCount > 0 && !query_.keys.front().descending;
+    for (const Kind kind : {Kind::First, Kind::Resume, Kind::Bounded}) {
+        if (kind == Kind::Bounded && !canBound)
+            continue;
+        const Builder b = build(kind != Kind::First, kind == Kind::Bounded);
         const QByteArray sql = b.sql.toUtf8();
-        sqlite3_stmt*& s = resuming ? resume_ : first_;
-        if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &s, nullptr) != SQLITE_OK)
+        Statement& st = statements_[int(kind)];
+        if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &st.handle, nullptr) != SQLITE_OK)
             return QString::fromUtf8(sqlite3_errmsg(db));
-        (resuming ? resumeSlots_ : firstSlots_) = b.bound;
+        st.bound = b.bound;
     }
     return {};
 }
@@ -233,9 +244,10 @@ void KeyedReader::seek(const Position& position)
     chunk_ = FirstChunk;
 }
 
-void KeyedReader::bindAll(sqlite3_stmt* s, bool resuming)
+void KeyedReader::bindAll(const Statement& st, bool resuming)
 {
-    const std::vector<Slot>& bound = resuming ? resumeSlots_ : firstSlots_;
+    sqlite3_stmt* s = st.handle;
+    const std::vector<Slot>& bound = st.bound;
     int index = 1;
     for (const Slot& slot : bound) {
         if (slot.key >= 0)
@@ -252,8 +264,12 @@ void KeyedReader::bindAll(sqlite3_stmt* s, bool resuming)
 void KeyedReader::readChunk()
 {
     const bool resuming = !position_.key.empty();
-    sqlite3_stmt* s = resuming ? resume_ : first_;
-    bindAll(s, resuming);
+    Kind kind = resuming ? Kind::Resume : Kind::First;
+    if (resuming && statements_[int(Kind::Bounded)].handle && position_.key.front().storage != SQLITE_NULL)
+        kind = Kind::Bounded;
+    const Statement& st = statements_[int(kind)];
+    sqlite3_stmt* s = st.handle;
+    bindAll(st, resuming);
     const int items = itemCount();
     const int keys = int(query_.keys.size());
     values_.clear();

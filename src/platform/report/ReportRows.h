@@ -71,20 +71,23 @@ public:
 
 private:
     void readChunk();
-    void bindAll(sqlite3_stmt* s, bool resuming);
+    struct Slot {   // where a "?" takes its value: a constant, or (key >= 0) the last key's
+        int key = -1;
+        Variant value;
+    };
+    struct Statement {
+        sqlite3_stmt* handle = nullptr;
+        std::vector<Slot> bound;
+    };
+    // From the start; after position_; after it with the first key also bounded.
+    enum class Kind { First, Resume, Bounded };
+    void bindAll(const Statement& st, bool resuming);
     bool sameKey(const StoredValue* a, const std::vector<StoredValue>& b) const;
 
     db::Database database_;
     RowQuery query_;
     QString reportFile_;
-    sqlite3_stmt* first_ = nullptr;    // from the start
-    sqlite3_stmt* resume_ = nullptr;   // after position_
-    // A slot of the resuming statement: a constant, or (key >= 0) the last key's value.
-    struct Slot {
-        int key = -1;
-        Variant value;
-    };
-    std::vector<Slot> firstSlots_, resumeSlots_;
+    Statement statements_[3];
 
     std::vector<Variant> values_;             // chunk rows x items
     std::vector<StoredValue> keys_;           // chunk rows x keys
