@@ -18,6 +18,7 @@ namespace {
 // bound shrinks, so a read stays far below another workstation's lock wait.
 constexpr qint64 GrowBelowMs = 120;
 constexpr qint64 ShrinkAboveMs = 300;
+constexpr int BusyAttempts = 4;
 
 const QString& collation()
 {
@@ -278,7 +279,11 @@ void KeyedReader::readChunk()
     QElapsedTimer clock;
     clock.start();
     int rc;
-    while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
+    // A chunk that meets other workstations' saves before its first row waits
+    // its lock time again, a few times: nothing of it was taken yet.
+    for (int attempt = 1; ((rc = sqlite3_step(s)) & 0xFF) == SQLITE_BUSY && attempt < BusyAttempts; ++attempt)
+        sqlite3_reset(s);
+    for (; rc == SQLITE_ROW; rc = sqlite3_step(s)) {
         for (int c = 0; c < items; ++c)
             values_.push_back(columnValue(s, c, query_.itemTypes[size_t(c)]));
         for (int k = 0; k < keys; ++k)
