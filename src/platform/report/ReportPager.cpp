@@ -275,8 +275,9 @@ ReportPager::~ReportPager() = default;
 
 int ReportPager::pagesKnown() const { return int(checkpoints_.size()); }
 
-void ReportPager::restore(int page)
+void ReportPager::restore(int page, bool keepText)
 {
+    steps_->withText = keepText;
     steps_->restore(checkpoints_[size_t(page)]);
     live_ = page;
 }
@@ -336,7 +337,7 @@ const std::vector<ReportLine>& ReportPager::pageBody(int page)
     page = std::clamp(page, 0, pagesKnown() - 1);
     cachedPage_ = -1;
     if (live_ != page)
-        restore(page);
+        restore(page, true);
     layOutPage(true);
     cachedPage_ = page;
     return cached_;
@@ -349,7 +350,7 @@ bool ReportPager::countAhead(qint64 budgetMs)
     while (!complete_) {
         const int last = pagesKnown() - 1;
         if (live_ != last)
-            restore(last);
+            restore(last, false);
         layOutPage(false);
         if (budgetMs >= 0 && clock.elapsed() >= budgetMs)
             break;

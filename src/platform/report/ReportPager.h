@@ -93,7 +93,7 @@ private:
     struct Checkpoint;
     class Steps;
 
-    void restore(int page);
+    void restore(int page, bool keepText);
     // Lays out the page the live steps stand at; records the next page's checkpoint.
     void layOutPage(bool keepText);
 
