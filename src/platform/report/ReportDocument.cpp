@@ -1,5 +1,9 @@
 #include "platform/report/ReportDocument.h"
 
+#include "platform/report/ReportPager.h"
+
+#include <stdexcept>
+
 namespace vorna::report {
 
 QString ReportLine::text(int columns) const
@@ -24,10 +28,71 @@ QString ReportLine::text(int columns) const
     return buffer;
 }
 
+const std::vector<QStringList>& ReportRowTexts::all() const
+{
+    if (!rows_)
+        rows_ = std::make_shared<const std::vector<QStringList>>(pager_ ? pager_->rowTexts() : std::vector<QStringList>());
+    return *rows_;
+}
+
+const std::vector<std::pair<QString, QString>>& ReportTotals::all() const
+{
+    static const std::vector<std::pair<QString, QString>> none;
+    return pager_ ? pager_->totals() : none;
+}
+
+size_t ReportPages::size() const { return size_t(doc_->pageCount()); }
+
+ReportPage ReportPages::at(size_t i) const
+{
+    if (i >= size())
+        throw std::out_of_range("report page");
+    return doc_->page(int(i));
+}
+
+ReportDocument::ReportDocument() { pages.doc_ = this; }
+
+void ReportDocument::setPager(std::shared_ptr<ReportPager> pager)
+{
+    pager_ = pager;
+    rows.pager_ = pager;
+    rows.rows_.reset();
+    totals.pager_ = std::move(pager);
+}
+
+int ReportDocument::pageCount() const { return pager_ ? pager_->pageCount() : 0; }
+bool ReportDocument::pageCountKnown() const { return !pager_ || pager_->complete(); }
+int ReportDocument::pagesKnown() const { return pager_ ? pager_->pagesKnown() : 0; }
+bool ReportDocument::countPages(qint64 budgetMs) const { return !pager_ || pager_->countAhead(budgetMs); }
+
+ReportPage ReportDocument::page(int page) const { return framed(page, pageCount()); }
+
+ReportPage ReportDocument::pageAsKnown(int page) const
+{
+    return framed(page, pageCountKnown() ? std::optional<int>(pageCount()) : std::nullopt);
+}
+
+ReportPage ReportDocument::framed(int page, std::optional<int> count) const
+{
+    ReportPage out;
+    out.lines = header;
+    if (pager_) {
+        const std::vector<ReportLine>& body = pager_->pageBody(page);
+        out.lines.insert(out.lines.end(), body.begin(), body.end());
+    }
+    while (int(out.lines.size()) < linesPerPage - 2)
+        out.lines.push_back(ReportLine::blank());
+    out.lines.push_back(ReportLine::rule());
+    const QString foot = count ? QStringLiteral("Página %1 de %2").arg(page + 1).arg(*count)
+                               : QStringLiteral("Página %1").arg(page + 1);
+    out.lines.push_back({ReportLine::Style::Normal, {{0, columns, foot, Align::Right}}});
+    return out;
+}
+
 QStringList ReportDocument::pageText(int page) const
 {
     QStringList out;
-    for (const ReportLine& l : pages.at(page).lines)
+    for (const ReportLine& l : this->page(page).lines)
         out << l.text(columns);
     return out;
 }
@@ -35,72 +100,42 @@ QStringList ReportDocument::pageText(int page) const
 QString ReportDocument::text() const
 {
     QStringList pagesText;
-    for (int i = 0; i < int(pages.size()); ++i)
+    for (int i = 0; i < pageCount(); ++i)
         pagesText << pageText(i).join(u'\n') + u'\n';
     return pagesText.join(u'\f');
+}
+
+void ReportDocument::forEachBodyLine(const std::function<void(const QString&)>& take) const
+{
+    if (pager_)
+        pager_->forEachBodyLine([&](const ReportLine& l) { take(l.text(columns)); });
 }
 
 QStringList ReportDocument::bodyText() const
 {
     QStringList out;
-    for (const ReportBlock& b : body)
-        for (const ReportLine& l : b.lines)
-            out << l.text(columns);
+    forEachBodyLine([&](const QString& line) { out << line; });
     return out;
 }
 
-void paginate(ReportDocument& doc, const PageFurniture& furniture)
+std::vector<ReportLine> pageHeader(const ReportDocument& doc, const PageFurniture& furniture)
 {
     const int columns = doc.columns;
     std::vector<ReportLine> header;
-    {
-        ReportLine top;
-        top.cells.push_back({0, columns / 2, furniture.companyName, Align::Left});
-        const QString printed = QStringLiteral("Impresso em ") + furniture.printedAt.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
-        top.cells.push_back({columns / 2, columns - columns / 2, printed, Align::Right});
-        header.push_back(top);
-        header.push_back({ReportLine::Style::Title, {{0, columns, doc.title, Align::Center}}});
-        if (!furniture.subtitle.isEmpty())
-            header.push_back({ReportLine::Style::Heading, {{0, columns, furniture.subtitle, Align::Center}}});
+    ReportLine top;
+    top.cells.push_back({0, columns / 2, furniture.companyName, Align::Left});
+    const QString printed = QStringLiteral("Impresso em ") + furniture.printedAt.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+    top.cells.push_back({columns / 2, columns - columns / 2, printed, Align::Right});
+    header.push_back(top);
+    header.push_back({ReportLine::Style::Title, {{0, columns, doc.title, Align::Center}}});
+    if (!furniture.subtitle.isEmpty())
+        header.push_back({ReportLine::Style::Heading, {{0, columns, furniture.subtitle, Align::Center}}});
+    header.push_back(ReportLine::rule());
+    if (!furniture.columnHeadings.empty()) {
+        header.push_back({ReportLine::Style::Heading, furniture.columnHeadings});
         header.push_back(ReportLine::rule());
-        if (!furniture.columnHeadings.empty()) {
-            header.push_back({ReportLine::Style::Heading, furniture.columnHeadings});
-            header.push_back(ReportLine::rule());
-        }
     }
-    const int capacity = std::max(1, doc.linesPerPage - int(header.size()) - 2);
-
-    std::vector<std::vector<ReportLine>> bodies(1);
-    auto room = [&] { return capacity - int(bodies.back().size()); };
-    auto place = [&](const ReportLine& line) {
-        if (room() <= 0)
-            bodies.emplace_back();
-        // A blank line opening a page only pushes the page down.
-        if (bodies.back().empty() && line.style == ReportLine::Style::Normal && line.cells.empty())
-            return;
-        bodies.back().push_back(line);
-    };
-    for (const ReportBlock& block : doc.body) {
-        const int size = int(block.lines.size());
-        if (size > room() && size <= capacity && !bodies.back().empty())
-            bodies.emplace_back();
-        for (const ReportLine& line : block.lines)
-            place(line);
-    }
-
-    doc.pages.clear();
-    const int count = int(bodies.size());
-    for (int i = 0; i < count; ++i) {
-        ReportPage page;
-        page.lines = header;
-        page.lines.insert(page.lines.end(), bodies[i].begin(), bodies[i].end());
-        while (int(page.lines.size()) < doc.linesPerPage - 2)
-            page.lines.push_back(ReportLine::blank());
-        page.lines.push_back(ReportLine::rule());
-        page.lines.push_back({ReportLine::Style::Normal,
-                              {{0, columns, QStringLiteral("Página %1 de %2").arg(i + 1).arg(count), Align::Right}}});
-        doc.pages.push_back(std::move(page));
-    }
+    return header;
 }
 
 }  // namespace vorna::report

@@ -4,6 +4,8 @@
 #include "platform/database/FieldValues.h"
 #include "platform/database/TextRules.h"
 #include "platform/report/FormulaSql.h"
+#include "platform/report/ReportPager.h"
+#include "platform/report/ReportRows.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/Runtime.h"
 
@@ -16,6 +18,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <set>
 
 namespace vorna::report {
 
@@ -37,59 +40,11 @@ namespace {
 
 using Kind = ReportFailure::Kind;
 
-// Where a value of the report comes from: known before reading (a named
-// formula's constant) or a column of the query.
-struct ValueRef {
-    ValueType type = ValueType::Text;
-    bool constant = false;
-    Variant value;
-    int column = -1;
-};
-
-struct Query {
-    QStringList items;
-    std::vector<Variant> params;   // of the select items, then of the rest
-};
-
 QString quoteIdentifier(const QString& name)
 {
     QString out = name;
     out.replace(u'"', QStringLiteral("\"\""));
     return u'"' + out + u'"';
-}
-
-QString defaultText(const Variant& v)
-{
-    switch (v.type()) {
-    case Variant::Type::Empty:
-    case Variant::Type::Null: return {};
-    case Variant::Type::String: return v.stringValue();
-    case Variant::Type::Boolean: return v.numberValue() != 0 ? QStringLiteral("Sim") : QStringLiteral("Não");
-    case Variant::Type::Date: {
-        const double serial = v.numberValue();
-        return rt::Format(v, serial == std::floor(serial) ? QStringLiteral("dd/mm/yyyy")
-                                                          : QStringLiteral("dd/mm/yyyy hh:nn"));
-    }
-    default: return rt::Format(v);
-    }
-}
-
-QString shown(const Variant& v, const QString& format)
-{
-    if (v.isNull() || v.isEmpty())
-        return {};
-    if (format.isEmpty() || v.type() == Variant::Type::Boolean)
-        return defaultText(v);
-    return rt::Format(v, format);
-}
-
-bool sameGroup(const Variant& a, const Variant& b)
-{
-    if (a.isNull() || b.isNull())
-        return a.isNull() && b.isNull();
-    if (a.isString() || b.isString())
-        return a.isString() && b.isString() && a.stringValue().compare(b.stringValue(), Qt::CaseInsensitive) == 0;
-    return a.numberValue() == b.numberValue();
 }
 
 // The type of a plain value (a number, a text, a date), known without the tables.
@@ -130,14 +85,10 @@ private:
     void openDatabase();
     void readSchema();
     void buildQuery();
-    void readRows();
     void layOut();
 
     ValueRef valueOf(const Formula& f, int line);
     QString expand(const QString& text, int line);
-
-    std::vector<std::vector<ReportLine>> totalLines(const std::vector<double>& sums, long count, int indent,
-                                                    bool isGrand);
 
     const ReportRequest& request_;
     QString companyName_;
@@ -148,13 +99,10 @@ private:
     db::Database database_;
     ReportSchema schema_;
     std::unique_ptr<FormulaCompiler> compiler_;
-    bool mainTableHasRowid_ = true;
+    std::set<QString> tablesWithoutRowid_;
 
-    Query query_;
-    QString sql_;
-    std::vector<ValueType> itemTypes_;
+    RowQuery query_;
     std::vector<ValueRef> columns_, groups_, totals_;
-    std::vector<std::vector<Variant>> rows_;
     std::shared_ptr<ReportDocument> doc_;
 };
 
@@ -166,7 +114,6 @@ std::shared_ptr<ReportDocument> Run::execute()
     readSchema();
     compiler_ = std::make_unique<FormulaCompiler>(schema_, named_, QString::fromLatin1(db::text::CollationName));
     buildQuery();
-    readRows();
     layOut();
     return doc_;
 }
@@ -248,8 +195,8 @@ void Run::readSchema()
         sqlite3_finalize(s);
         if (actual.isEmpty())
             fail(Kind::MissingTable, QStringLiteral("A tabela %1 não existe no banco de dados %2.").arg(wanted, def_.database));
-        if (wanted == def_.table)
-            mainTableHasRowid_ = !isView;
+        if (isView)
+            tablesWithoutRowid_.insert(actual);
 
         std::vector<std::pair<QString, QString>> columns;
         sqlite3_prepare_v2(db, "SELECT name, type FROM pragma_table_info(?1)", -1, &s, nullptr);
@@ -287,8 +234,8 @@ ValueRef Run::valueOf(const Formula& f, int line)
     }
     r.column = int(query_.items.size());
     query_.items << e.sql;
-    query_.params.insert(query_.params.end(), e.params.begin(), e.params.end());
-    itemTypes_.push_back(e.type);
+    query_.itemParams.insert(query_.itemParams.end(), e.params.begin(), e.params.end());
+    query_.itemTypes.push_back(e.type);
     return r;
 }
 
@@ -309,7 +256,7 @@ void Run::buildQuery()
         totals_.push_back(r);
     }
 
-    std::vector<Variant> params = query_.params;
+    std::vector<Variant> params;
     QString from = quoteIdentifier(def_.table);
     for (const JoinSpec& j : def_.joins) {
         SqlExpr on;
@@ -343,8 +290,12 @@ void Run::buildQuery()
                  QStringLiteral("Fórmula de seleção \"%1\" não serve para este relatório: %2").arg(request_.selection, err.message()));
         }
     }
+    if (!where.isEmpty())
+        from += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
+    query_.from = from;
+    query_.fromParams = std::move(params);
+    query_.hasWhere = !where.isEmpty();
 
-    QStringList order;
     auto orderBy = [&](const Formula& key, bool descending, int line) {
         SqlExpr e;
         try {
@@ -352,114 +303,31 @@ void Run::buildQuery()
         } catch (const FormulaError& err) {
             failAtLine(line, err.message());
         }
-        if (e.constant)
-            return;
-        QString item = FormulaCompiler::sqlOf(e, params);
-        if (e.type == ValueType::Text)
-            item += QStringLiteral(" COLLATE ") + QString::fromLatin1(db::text::CollationName);
-        if (descending)
-            item += QStringLiteral(" DESC");
-        order << item;
+        if (!e.constant)
+            query_.keys.push_back({e.sql, e.params, descending, e.type == ValueType::Text});
     };
     for (const GroupSpec& g : def_.groups)
         orderBy(g.key, false, g.line);
     for (const SortSpec& s : def_.sorts)
         orderBy(s.key, s.descending, s.line);
-    // Rows that sort alike keep the table's order, so a run is reproducible.
-    if (mainTableHasRowid_)
-        order << quoteIdentifier(def_.table) + QStringLiteral(".rowid");
-
-    sql_ = QStringLiteral("SELECT %1 FROM %2").arg(query_.items.isEmpty() ? QStringLiteral("1") : query_.items.join(QStringLiteral(", ")), from);
-    if (!where.isEmpty())
-        sql_ += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
-    if (!order.isEmpty())
-        sql_ += QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
-    query_.params = std::move(params);
-}
-
-void Run::readRows()
-{
-    sqlite3* db = database_.handle();
-    sqlite3_stmt* s = nullptr;
-    const QByteArray sql = sql_.toUtf8();
-    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &s, nullptr) != SQLITE_OK) {
-        const QString why = QString::fromUtf8(sqlite3_errmsg(db));
-        sqlite3_finalize(s);
-        fail(Kind::Database, QStringLiteral("O banco de dados recusou a consulta do relatório: %1").arg(why));
+    // Rows that sort alike keep the tables' order, so a run is reproducible and
+    // each row has a key of its own to resume after.
+    for (const QString& table : def_.tables()) {
+        if (tablesWithoutRowid_.count(table) == 0)
+            query_.keys.push_back({quoteIdentifier(table) + QStringLiteral(".rowid"), {}, false, false});
     }
-    int index = 1;
-    for (const Variant& v : query_.params) {
-        switch (valueTypeOf(v)) {
-        case ValueType::Text: {
-            const QByteArray t = v.stringValue().toUtf8();
-            sqlite3_bind_text(s, index, t.constData(), int(t.size()), SQLITE_TRANSIENT);
-            break;
+    if (!tablesWithoutRowid_.empty()) {
+        // Without row ids, rows alike in every value shown are interchangeable.
+        query_.uniqueKeys = false;
+        std::vector<Variant> itemParams = query_.itemParams;
+        size_t p = 0;
+        for (int i = 0; i < query_.items.size(); ++i) {
+            const qsizetype n = query_.items[i].count(u'?');
+            query_.keys.push_back({query_.items[i], {itemParams.begin() + qsizetype(p), itemParams.begin() + qsizetype(p + size_t(n))},
+                                   false, query_.itemTypes[size_t(i)] == ValueType::Text});
+            p += size_t(n);
         }
-        case ValueType::Date: {
-            const QByteArray t = db::storedDateText(v.numberValue());
-            sqlite3_bind_text(s, index, t.constData(), int(t.size()), SQLITE_TRANSIENT);
-            break;
-        }
-        case ValueType::Boolean: sqlite3_bind_int(s, index, v.numberValue() != 0 ? 1 : 0); break;
-        case ValueType::Number: {
-            const double d = v.numberValue();
-            if (d == std::floor(d) && std::abs(d) < 9e15)
-                sqlite3_bind_int64(s, index, qint64(d));
-            else
-                sqlite3_bind_double(s, index, d);
-            break;
-        }
-        }
-        ++index;
     }
-    const int n = int(itemTypes_.size());
-    int rc;
-    while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
-        std::vector<Variant> row(n);
-        for (int c = 0; c < n; ++c) {
-            const int storage = sqlite3_column_type(s, c);
-            if (storage == SQLITE_NULL) {
-                row[c] = Variant::null();
-                continue;
-            }
-            switch (itemTypes_[c]) {
-            case ValueType::Text:
-                row[c] = Variant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, c)),
-                                                   sqlite3_column_bytes(s, c)));
-                break;
-            case ValueType::Boolean: row[c] = Variant(sqlite3_column_int64(s, c) != 0); break;
-            case ValueType::Date:
-                if (storage == SQLITE_TEXT) {
-                    const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(s, c));
-                    const int len = sqlite3_column_bytes(s, c);
-                    if (auto serial = db::serialFromStoredText(t, len))
-                        row[c] = Variant::date(*serial);
-                    else
-                        row[c] = Variant(QString::fromUtf8(t, len));
-                } else {
-                    row[c] = Variant::date(sqlite3_column_double(s, c));
-                }
-                break;
-            case ValueType::Number:
-                if (storage == SQLITE_INTEGER) {
-                    const qint64 i = sqlite3_column_int64(s, c);
-                    row[c] = i >= std::numeric_limits<int32_t>::min() && i <= std::numeric_limits<int32_t>::max()
-                                 ? Variant(int(i))
-                                 : Variant(double(i));
-                } else {
-                    row[c] = Variant(sqlite3_column_double(s, c));
-                }
-                break;
-            }
-        }
-        rows_.push_back(std::move(row));
-    }
-    if (rc != SQLITE_DONE) {
-        const QString why = QString::fromUtf8(sqlite3_errmsg(db));
-        sqlite3_finalize(s);
-        fail(Kind::Database, QStringLiteral("O banco de dados interrompeu a leitura do relatório: %1").arg(why));
-    }
-    sqlite3_finalize(s);
 }
 
 QString Run::expand(const QString& text, int line)
@@ -475,7 +343,7 @@ QString Run::expand(const QString& text, int line)
         f->kind = FormulaNode::Kind::Named;
         f->text = m.captured(1);
         try {
-            out += defaultText(compiler_->constant(f));
+            out += plainText(compiler_->constant(f));
         } catch (const FormulaError& err) {
             failAtLine(line, err.message());
         }
@@ -484,48 +352,13 @@ QString Run::expand(const QString& text, int line)
     return out + text.mid(last);
 }
 
-std::vector<std::vector<ReportLine>> Run::totalLines(const std::vector<double>& sums, long count, int indent,
-                                                     bool isGrand)
-{
-    std::vector<std::vector<ReportLine>> out;
-    const int width = doc_->columns;
-    int columnX = 0;
-    std::vector<int> xs;
-    for (const ColumnSpec& c : def_.columns) {
-        xs.push_back(columnX);
-        columnX += c.width + 1;
-    }
-    for (size_t i = 0; i < def_.totals.size(); ++i) {
-        const TotalSpec& t = def_.totals[i];
-        const QString label = expand(t.label, t.line);
-        QString value;
-        if (t.kind == TotalSpec::Kind::Count)
-            value = shown(Variant(int(count)), t.format);
-        else
-            value = shown(Variant(sums[i]), t.format.isEmpty() ? QStringLiteral("#,##0.00") : t.format);
-        if (isGrand)
-            doc_->totals.emplace_back(label, value);
-
-        ReportLine line;
-        // A sum stands under its column when the list shows that field.
-        int under = -1;
-        if (def_.layout == Layout::List && t.kind == TotalSpec::Kind::Sum)
-            for (size_t c = 0; c < def_.columns.size(); ++c)
-                if (formulaText(def_.columns[c].value) == formulaText(t.value) && xs[c] > indent + int(label.size()))
-                    under = int(c);
-        if (under >= 0) {
-            line.cells.push_back({indent, xs[under] - indent - 1, label, Align::Left});
-            line.cells.push_back({xs[under], def_.columns[under].width, value, Align::Right});
-        } else {
-            line.cells.push_back({indent, width - indent, label.isEmpty() ? value : label + u' ' + value, Align::Left});
-        }
-        out.push_back({line});
-    }
-    return out;
-}
-
 void Run::layOut()
 {
+    auto reader = std::make_unique<KeyedReader>(database_, query_, request_.reportFile);
+    const QString refused = reader->prepare();
+    if (!refused.isEmpty())
+        fail(Kind::Database, QStringLiteral("O banco de dados recusou a consulta do relatório: %1").arg(refused));
+
     doc_ = std::make_shared<ReportDocument>();
     ReportDocument& doc = *doc_;
     doc.orientation = def_.orientation;
@@ -538,10 +371,10 @@ void Run::layOut()
     furniture.printedAt = rt::Clock::now();
     furniture.subtitle = expand(def_.subtitle, 0);
 
-    const bool list = def_.layout == Layout::List;
-    std::vector<int> xs;
-    std::vector<Align> aligns;
-    int labelWidth = 0;
+    LayoutPlan plan;
+    plan.list = def_.layout == Layout::List;
+    plan.columns = doc.columns;
+    plan.emptyText = def_.emptyText;
     {
         int x = 0;
         for (size_t i = 0; i < def_.columns.size(); ++i) {
@@ -549,130 +382,30 @@ void Run::layOut()
             const QString heading = expand(c.heading, c.line);
             doc.headings << heading;
             const Align align = c.align.value_or(columns_[i].type == ValueType::Number ? Align::Right : Align::Left);
-            xs.push_back(x);
-            aligns.push_back(align);
-            if (list)
+            plan.cols.push_back({columns_[i], c.format, heading, x, c.width, align, formulaText(c.value)});
+            if (plan.list)
                 furniture.columnHeadings.push_back({x, c.width, heading, align});
             x += c.width + 1;
-            labelWidth = std::max(labelWidth, int(heading.size()) + 1);
+            plan.labelWidth = std::max(plan.labelWidth, int(heading.size()) + 1);
         }
-        labelWidth = std::min(labelWidth, doc.columns / 3);
+        plan.labelWidth = std::min(plan.labelWidth, doc.columns / 3);
     }
-
-    auto valueAt = [](const ValueRef& r, const std::vector<Variant>& row) {
-        return r.constant ? r.value : row[size_t(r.column)];
-    };
-
-    const size_t groupCount = def_.groups.size();
-    std::vector<Variant> current(groupCount);
-    std::vector<std::vector<double>> groupSums(groupCount, std::vector<double>(def_.totals.size(), 0.0));
-    std::vector<long> groupCounts(groupCount, 0);
-    std::vector<double> grandSums(def_.totals.size(), 0.0);
-    long grandCount = 0;
-
-    auto closeGroups = [&](size_t from) {
-        for (size_t level = groupCount; level-- > from;) {
-            if (!def_.totals.empty()) {
-                for (auto& lines : totalLines(groupSums[level], groupCounts[level], int(level) * 2 + 2, false))
-                    doc.body.push_back({lines});
-            }
-            doc.body.push_back({{ReportLine::blank()}});
-            std::fill(groupSums[level].begin(), groupSums[level].end(), 0.0);
-            groupCounts[level] = 0;
-        }
-    };
-
-    bool first = true;
-    for (const std::vector<Variant>& row : rows_) {
-        ReportBlock block;
-        size_t changed = groupCount;
-        for (size_t level = 0; level < groupCount; ++level) {
-            if (first || !sameGroup(current[level], valueAt(groups_[level], row))) {
-                changed = level;
-                break;
-            }
-        }
-        if (changed < groupCount) {
-            if (!first)
-                closeGroups(changed);
-            for (size_t level = changed; level < groupCount; ++level) {
-                current[level] = valueAt(groups_[level], row);
-                const GroupSpec& g = def_.groups[level];
-                const QString text = expand(g.label, g.line) + shown(current[level], g.format);
-                block.lines.push_back({ReportLine::Style::Heading,
-                                       {{int(level) * 2, doc.columns - int(level) * 2, text, Align::Left}}});
-            }
-        }
-        first = false;
-
-        QStringList texts;
-        for (size_t i = 0; i < def_.columns.size(); ++i)
-            texts << shown(valueAt(columns_[i], row), def_.columns[i].format);
-        if (list) {
-            ReportLine line;
-            static const QRegularExpression lineBreaks(QStringLiteral("\\s*[\\r\\n]+\\s*"));
-            for (size_t i = 0; i < def_.columns.size(); ++i) {
-                QString t = texts[int(i)];
-                if (t.contains(u'\n') || t.contains(u'\r'))
-                    t.replace(lineBreaks, QStringLiteral(" "));
-                line.cells.push_back({xs[i], def_.columns[i].width, t, aligns[i]});
-            }
-            block.lines.push_back(line);
-        } else {
-            const int valueWidth = doc.columns - labelWidth;
-            static const QRegularExpression paragraphBreak(QStringLiteral("\\r?\\n"));
-            for (size_t i = 0; i < def_.columns.size(); ++i) {
-                bool firstLine = true;
-                const QStringList paragraphs = texts[int(i)].split(paragraphBreak);
-                for (const QString& paragraph : paragraphs) {
-                    QString rest = paragraph;
-                    do {
-                        QString chunk = rest.left(valueWidth);
-                        if (rest.size() > valueWidth) {
-                            const qsizetype space = chunk.lastIndexOf(u' ');
-                            if (space > valueWidth / 2)
-                                chunk = chunk.left(space);
-                        }
-                        rest = rest.mid(chunk.size()).trimmed();
-                        ReportLine line;
-                        if (firstLine)
-                            line.cells.push_back({0, labelWidth, doc.headings[int(i)], Align::Left});
-                        line.cells.push_back({labelWidth, valueWidth, chunk, Align::Left});
-                        block.lines.push_back(line);
-                        firstLine = false;
-                    } while (!rest.isEmpty());
-                }
-            }
-            block.lines.push_back(ReportLine::blank());
-        }
-        doc.body.push_back(std::move(block));
-        doc.rows.push_back(texts);
-
-        for (size_t t = 0; t < def_.totals.size(); ++t) {
-            if (def_.totals[t].kind != TotalSpec::Kind::Sum)
-                continue;
-            const Variant v = valueAt(totals_[t], row);
-            const double d = v.isNull() ? 0.0 : v.numberValue();
-            grandSums[t] += d;
-            for (auto& sums : groupSums)
-                sums[t] += d;
-        }
-        ++grandCount;
-        for (long& c : groupCounts)
-            ++c;
+    for (size_t i = 0; i < def_.groups.size(); ++i) {
+        const GroupSpec& g = def_.groups[i];
+        plan.groups.push_back({groups_[i], expand(g.label, g.line), g.format});
     }
+    for (size_t i = 0; i < def_.totals.size(); ++i) {
+        const TotalSpec& t = def_.totals[i];
+        const bool sum = t.kind == TotalSpec::Kind::Sum;
+        plan.totals.push_back({sum, totals_[i], expand(t.label, t.line), t.format, sum ? formulaText(t.value) : QString()});
+    }
+    doc.header = pageHeader(doc, furniture);
+    plan.capacity = std::max(1, doc.linesPerPage - int(doc.header.size()) - 2);
 
-    if (rows_.empty()) {
-        doc.body.push_back({{{ReportLine::Style::Normal, {{0, doc.columns, def_.emptyText, Align::Left}}}}});
-    } else {
-        closeGroups(0);
-    }
-    if (!def_.totals.empty()) {
-        doc.body.push_back({{ReportLine::rule()}});
-        for (auto& lines : totalLines(grandSums, grandCount, 0, true))
-            doc.body.push_back({lines});
-    }
-    paginate(doc, furniture);
+    auto pager = std::make_shared<ReportPager>(std::move(plan), std::move(reader));
+    // The first page is ready before the run returns, and a failing read shows here.
+    pager->pageBody(0);
+    doc.setPager(std::move(pager));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -31,9 +32,9 @@ public:
         setPalette(p);
     }
 
-    void setPage(int page)
+    void setPage(ReportPage page)
     {
-        page_ = page;
+        page_ = std::move(page);
         update();
     }
 
@@ -60,7 +61,7 @@ private:
     double paperRatio() const { return doc_.orientation == Orientation::Portrait ? 297.0 / 210.0 : 210.0 / 297.0; }
 
     const ReportDocument& doc_;
-    int page_ = 0;
+    ReportPage page_;
 };
 
 ReportPreview::ReportPreview(std::shared_ptr<const ReportDocument> doc, const LaunchSettings& settings)
@@ -97,7 +98,7 @@ ReportPreview::ReportPreview(std::shared_ptr<const ReportDocument> doc, const La
     toolbar->addWidget(pageLabel_);
     nextButton_ = button(QStringLiteral(">"), QStringLiteral("nextButton"), [this] { showPage(page_ + 1); });
     lastButton_ = button(QStringLiteral(">|"), QStringLiteral("lastButton"),
-                         [this] { showPage(int(doc_->pages.size()) - 1); });
+                         [this] { showLastPage(); });
     toolbar->addStretch();
     button(QStringLiteral("Fechar"), QStringLiteral("closeButton"), [this] { close(); });
 
@@ -121,19 +122,66 @@ ReportPreview::ReportPreview(std::shared_ptr<const ReportDocument> doc, const La
     resize(size);
     if (settings.windowLeft || settings.windowTop)
         move(settings.windowLeft.value_or(0), settings.windowTop.value_or(0));
-    showPage(0);
+
+    // The first page shows at once; the pages of a long report are counted
+    // between events, and "de n" follows when known.
+    counter_ = new QTimer(this);
+    counter_->setInterval(0);
+    connect(counter_, &QTimer::timeout, this, [this] { countMore(CountSliceMs); });
+    countMore(FirstCountMs);
+}
+
+void ReportPreview::countMore(qint64 budgetMs)
+{
+    try {
+        const bool known = doc_->countPages(budgetMs);
+        if (known)
+            counter_->stop();
+        else if (!counter_->isActive())
+            counter_->start();
+        showPage(page_);
+    } catch (const ReportFailure& failure) {
+        stopOnFailure(failure);
+    }
+}
+
+void ReportPreview::stopOnFailure(const ReportFailure& failure)
+{
+    counter_->stop();
+    if (failed_)
+        return;
+    failed_ = true;
+    dlg::MsgBox(failure.message());
+}
+
+void ReportPreview::showLastPage()
+{
+    try {
+        showPage(doc_->pageCount() - 1);
+    } catch (const ReportFailure& failure) {
+        stopOnFailure(failure);
+    }
 }
 
 void ReportPreview::showPage(int page)
 {
-    const int count = int(doc_->pages.size());
-    page_ = std::clamp(page, 0, std::max(0, count - 1));
-    view_->setPage(page_);
-    pageLabel_->setText(QStringLiteral("Página %1 de %2").arg(page_ + 1).arg(count));
+    const bool known = doc_->pageCountKnown();
+    const int count = known ? doc_->pageCount() : doc_->pagesKnown();
+    // Beyond the pages counted so far is allowed: they are laid out on the way.
+    page_ = std::max(0, known ? std::min(page, count - 1) : page);
+    try {
+        view_->setPage(doc_->pageAsKnown(page_));
+    } catch (const ReportFailure& failure) {
+        stopOnFailure(failure);
+    }
+    page_ = std::min(page_, std::max(0, doc_->pagesKnown() - 1));
+    pageLabel_->setText(known ? QStringLiteral("Página %1 de %2").arg(page_ + 1).arg(count)
+                              : QStringLiteral("Página %1").arg(page_ + 1));
+    const bool more = !known || page_ < count - 1;
     firstButton_->setEnabled(page_ > 0);
     previousButton_->setEnabled(page_ > 0);
-    nextButton_->setEnabled(page_ < count - 1);
-    lastButton_->setEnabled(page_ < count - 1);
+    nextButton_->setEnabled(more);
+    lastButton_->setEnabled(more);
 }
 
 void ReportPreview::printClicked()
@@ -147,7 +195,12 @@ void ReportPreview::printClicked()
 bool ReportPreview::printTo(QPrinter& printer)
 {
     printer.setDocName(windowTitle());
-    return paintDocument(printer, *doc_, true);
+    try {
+        return paintDocument(printer, *doc_, true);
+    } catch (const ReportFailure& failure) {
+        stopOnFailure(failure);
+        return false;
+    }
 }
 
 void ReportPreview::savePdfClicked()
@@ -163,8 +216,13 @@ void ReportPreview::savePdfClicked()
 
 bool ReportPreview::savePdf(const QString& path)
 {
-    if (!writePdf(*doc_, path).isEmpty())
+    try {
+        if (!writePdf(*doc_, path).isEmpty())
+            return false;
+    } catch (const ReportFailure& failure) {
+        stopOnFailure(failure);
         return false;
+    }
     suggestedName_ = path;
     return true;
 }
@@ -184,7 +242,7 @@ void ReportPreview::keyPressEvent(QKeyEvent* event)
     case Qt::Key_PageDown: showPage(page_ + 1); break;
     case Qt::Key_PageUp: showPage(page_ - 1); break;
     case Qt::Key_Home: showPage(0); break;
-    case Qt::Key_End: showPage(int(doc_->pages.size()) - 1); break;
+    case Qt::Key_End: showLastPage(); break;
     case Qt::Key_Escape: close(); break;
     default: QWidget::keyPressEvent(event);
     }

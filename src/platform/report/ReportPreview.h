@@ -7,6 +7,7 @@
 class QLabel;
 class QScrollArea;
 class QPrinter;
+class QTimer;
 class QToolButton;
 
 namespace vorna::report {
@@ -36,6 +37,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    static constexpr qint64 FirstCountMs = 150;
+    static constexpr qint64 CountSliceMs = 40;
+    void countMore(qint64 budgetMs);
+    void showLastPage();
+    // A read that fails after the window opened: one box, and no more reading.
+    void stopOnFailure(const ReportFailure& failure);
+
     std::shared_ptr<const ReportDocument> doc_;
     QString suggestedName_;
     int page_ = 0;
@@ -46,6 +54,8 @@ private:
     QToolButton* previousButton_ = nullptr;
     QToolButton* nextButton_ = nullptr;
     QToolButton* lastButton_ = nullptr;
+    QTimer* counter_ = nullptr;
+    bool failed_ = false;
 };
 
 }  // namespace vorna::report

@@ -30,6 +30,11 @@ QFont gridFont(bool bold, double scale = 1.0)
 
 void paintPage(QPainter& painter, const QRectF& area, const ReportDocument& doc, int page)
 {
+    paintPage(painter, area, doc, doc.page(page));
+}
+
+void paintPage(QPainter& painter, const QRectF& area, const ReportDocument& doc, const ReportPage& page)
+{
     const QFont normal = gridFont(false);
     const QFont bold = gridFont(true);
     const QFont title = gridFont(true, 1.3);
@@ -48,7 +53,7 @@ void paintPage(QPainter& painter, const QRectF& area, const ReportDocument& doc,
     painter.scale(scale, scale);
     painter.setPen(Qt::black);
     const double width = doc.columns * charWidth;
-    const auto& pageLines = doc.pages.at(page).lines;
+    const auto& pageLines = page.lines;
     for (int i = 0; i < int(pageLines.size()) && i < lines; ++i) {
         const ReportLine& line = pageLines[i];
         const double top = i * lineHeight;
@@ -97,7 +102,9 @@ bool paintDocument(QPagedPaintDevice& device, const ReportDocument& doc, bool ke
     painter.setRenderHint(QPainter::TextAntialiasing);
     const QRect paint = device.pageLayout().paintRectPixels(device.logicalDpiX());
     const QRectF area(QPointF(0, 0), QSizeF(paint.size()));
-    for (int i = 0; i < int(doc.pages.size()); ++i) {
+    // Pages in order: each is laid out as the rows stream by, none kept after.
+    const int count = doc.pageCount();
+    for (int i = 0; i < count; ++i) {
         if (i > 0 && !device.newPage())
             return false;
         paintPage(painter, area, doc, i);
@@ -128,10 +135,22 @@ QString writeText(const ReportDocument& doc, const QString& path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
+    // Written as the rows stream by: no page count needed, no whole report in memory.
     QByteArray out;
-    for (const QString& line : doc.bodyText())
-        out += line.toUtf8() + "\n";
-    file.write(out);
+    bool written = true;
+    doc.forEachBodyLine([&](const QString& line) {
+        out += line.toUtf8();
+        out += '\n';
+        if (out.size() >= (1 << 16)) {
+            written = written && file.write(out) == out.size();
+            out.clear();
+        }
+    });
+    written = written && file.write(out) == out.size();
+    if (!written) {
+        file.cancelWriting();
+        return file.errorString();
+    }
     if (!file.commit())
         return file.errorString();
     return {};

@@ -12,6 +12,7 @@ class QPagedPaintDevice;
 namespace vorna::report {
 
 void paintPage(QPainter& painter, const QRectF& area, const ReportDocument& doc, int page);
+void paintPage(QPainter& painter, const QRectF& area, const ReportDocument& doc, const ReportPage& page);
 
 // Every page on a printer or PDF writer: A4 in the report's orientation.
 // False when the device cannot be painted on.
