@@ -20,6 +20,7 @@ constexpr int DataChanged = 3197;
 
 Recordset::Impl::Impl(std::shared_ptr<Database::Connection> c, std::shared_ptr<const TableInfo> t)
     : conn(std::move(c)), table(std::move(t)) {
+    seenRollbacks = conn->rollbacks();
     std::vector<int> all(table->fields.size());
     for (size_t i = 0; i < all.size(); ++i) all[i] = int(i);
     allCells = std::make_shared<const std::vector<int>>(std::move(all));
@@ -245,6 +246,7 @@ bool Recordset::Impl::seekOwn(bool forward, int first, const Queries& q, const C
 }
 
 void Recordset::Impl::addOwn(qint64 rowid) {
+    if (ownAt.count(rowid)) return;   // a number given again after a rollback
     if (own.empty()) {
         ownLow = ownHigh = rowid;
     } else {
@@ -265,6 +267,31 @@ void Recordset::Impl::renumberOwn(int index, qint64 rowid) {
     ownHigh = std::max(ownHigh, rowid);
     ownInOrder = ownInOrder && rowid > lastRowidAtOpen && (i == 0 || own[i - 1] < rowid) &&
                  (i + 1 == own.size() || rowid < own[i + 1]);
+}
+
+void Recordset::Impl::forgetRolledBackRows() {
+    seenRollbacks = conn->rollbacks();
+    count = -1;
+    ahead.clear();
+    if (own.empty()) return;
+    std::vector<qint64> kept;
+    kept.reserve(own.size());
+    {
+        Statement s(*conn, "SELECT 1 FROM " + table->quoted + " WHERE rowid = ?1");
+        for (qint64 rowid : own) {
+            s.bind(1, rowid);
+            if (s.step()) kept.push_back(rowid);
+            sqlite3_reset(s.get());
+        }
+    }
+    if (kept.size() == own.size()) return;
+    rolledBack.insert(own.begin(), own.end());
+    for (qint64 rowid : kept) rolledBack.erase(rowid);
+    own.clear();
+    ownAt.clear();
+    ownInOrder = true;
+    for (qint64 rowid : kept) addOwn(rowid);
+    if (pos.at == At::Row) pos.ownIndex = ownIndexOf(pos.rowid);
 }
 
 std::chrono::nanoseconds Recordset::Impl::coarseNow() {
@@ -386,6 +413,7 @@ long Recordset::Impl::countOwnAbove() {
 namespace {
 Recordset::Impl& impl(const std::shared_ptr<Recordset::Impl>& d) {
     if (!d) raise(ObjectNotSet, QStringLiteral("recordset not open"));
+    if (d->seenRollbacks != d->conn->rollbacks()) d->forgetRolledBackRows();
     return *d;
 }
 }  // namespace
@@ -682,7 +710,7 @@ void Recordset::setBookmark(const Variant& mark) {
     if (!mark.isNumeric() && mark.type() != Variant::Type::Double) raise(InvalidBookmark);
     const qint64 rowid = qint64(mark.numberValue());
     const Impl::Position p{Impl::At::Row, rowid, r.ownIndexOf(rowid)};
-    if (p.ownIndex < 0 && rowid > r.lastRowidAtOpen) raise(InvalidBookmark);
+    if (p.ownIndex < 0 && rowid > r.lastRowidAtOpen && !r.rolledBack.count(rowid)) raise(InvalidBookmark);
     r.dropPending();
     r.endRun();
     const bool present = r.readAt(r.plain.at, rowid, nullptr);

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace vorna::db {
 
@@ -49,6 +50,11 @@ struct Recordset::Impl {
     bool ownInOrder = true;
     qint64 ownLow = 0, ownHigh = 0;
     void addOwn(qint64 rowid);
+    // A transaction rolled back on this connection may have undone rows this
+    // set added: they leave the set, and counts and rows read ahead go.
+    quint64 seenRollbacks = 0;
+    std::unordered_set<qint64> rolledBack;   // their bookmarks reach a deleted row
+    void forgetRolledBackRows();
     void renumberOwn(int index, qint64 rowid);
     int ownIndexOf(qint64 rowid) const {
         if (ownAt.empty()) return -1;

@@ -248,6 +248,26 @@ TEST_F(TransactionTest, RowsAddedInARolledBackScopeAreGoneFromTheRecordsetAndThe
     EXPECT_EQ(other.text("SELECT group_concat(CODIGO || NOME) FROM DOCS"), "1UM,2DOIS,3TRES");
 }
 
+TEST_F(TransactionTest, ARecordsetAddingAgainAfterARollbackCountsAndVisitsEachRowOnce) {
+    Recordset docs = db_.openRecordset("DOCS");
+    EXPECT_EQ(docs.RecordCount(), 2);
+    {
+        auto t = db_.transaction();
+        add(docs, "NOME", Variant("TRES"));
+        EXPECT_EQ(docs.RecordCount(), 3);
+    }
+    EXPECT_EQ(docs.RecordCount(), 2);
+    add(docs, "NOME", Variant("OUTRO"));   // gets number 3 again
+    std::vector<int> codes;
+    for (docs.MoveFirst(); !docs.EOF(); docs.MoveNext()) codes.push_back(docs.field("CODIGO").toLong());
+    EXPECT_EQ(codes, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(docs.RecordCount(), 3);
+    docs.FindFirst("NOME = 'OUTRO'");
+    ASSERT_FALSE(docs.NoMatch());
+    docs.FindNext("NOME = 'OUTRO'");
+    EXPECT_TRUE(docs.NoMatch());
+}
+
 // ---- the wait for another workstation's lock ---------------------------------------
 
 TEST_F(TransactionTest, AWriteWaitsForALockHeldBriefly) {
