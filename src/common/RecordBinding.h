@@ -37,6 +37,11 @@ namespace vorna {
 enum class WriteFailures { Reported, Unhandled };
 
 struct RecordRequired {
+    RecordRequired(QWidget* box, QString message, std::function<bool()> when = {})
+        : box(box), message(std::move(message)), when(std::move(when))
+    {
+    }
+
     QWidget* box = nullptr;
     QString message;  // "PREENCHIMENTO OBRIGATORIO - NOME"
     // Tested only while this holds (a box required by person type, or only

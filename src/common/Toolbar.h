@@ -1,6 +1,8 @@
 #pragma once
 #include <QStyle>
 #include <functional>
+#include <initializer_list>
+#include <type_traits>
 #include <vector>
 
 class QAbstractButton;
@@ -38,7 +40,7 @@ struct ToolbarEntry {
 void installToolbar(QWidget* window, const std::vector<ToolbarEntry>& buttons);
 
 template <class W>
-void installToolbar(W* window, std::initializer_list<ToolbarButton<W>> buttons)
+void installToolbar(W* window, std::initializer_list<ToolbarButton<std::type_identity_t<W>>> buttons)
 {
     std::vector<ToolbarEntry> entries;
     entries.reserve(buttons.size());

@@ -18,6 +18,10 @@ Window::Window(QWidget* parent) : QWidget(parent, Qt::Window)
 
 Window::~Window()
 {
+    // A window destroyed while loaded: its helpers go before its controls, the
+    // last kept first.
+    while (!owned_.empty())
+        owned_.pop_back();
     // The reference must not hand out a destroyed window.
     detail::forgetWindow(this);
 }

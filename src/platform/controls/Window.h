@@ -102,7 +102,8 @@ VORNA_CONTROLS_ACCESS:
     }
 
 protected:
-    // Keeps the helper until the window unloads (see WhileLoaded); the helper.
+    // Keeps the helper in the slot until the window unloads (see WhileLoaded)
+    // and returns it.
     template <class T>
     T& ownUntilUnload(WhileLoaded<T>& slot, std::unique_ptr<T> helper)
     {
