@@ -37,6 +37,8 @@ void RecordButtons::Show()
             design_.shownButton->setEnabled(true);
         if (design_.clearButton)
             design_.clearButton->setEnabled(true);
+        for (QWidget* button : design_.shownWith)
+            button->setEnabled(true);
         return !design_.hooks.mayShowValues || design_.hooks.mayShowValues();
     });
 }
@@ -176,6 +178,8 @@ void RecordButtons::endShown()
     shown_ = false;
     if (design_.shownButton)
         design_.shownButton->setEnabled(false);
+    for (QWidget* button : design_.shownWith)
+        button->setEnabled(false);
 }
 
 void RecordButtons::writeAudit(const Variant& code, const QString& remarks)

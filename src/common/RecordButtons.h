@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -72,6 +73,9 @@ struct RecordButtonHooks {
 struct RecordButtonsDesign {
     QWidget* shownButton = nullptr;  // "Excluir" (or the window's alter button)
     QWidget* clearButton = nullptr;  // "Limpar": Show enables it
+    // Buttons that go with the shown record: Show enables them, the end of
+    // the shown state disables them (a record's card, its attachments).
+    std::vector<QWidget*> shownWith;
 
     SaveMode save = SaveMode::AlterOrAdd;
     AfterAddition afterAddition = AfterAddition::KeepTypedValues;
