@@ -5,7 +5,7 @@
 #include "common/ProgramState.h"
 #include "common/ReportLaunch.h"
 #include "common/WindowRefs.h"
-#include "common/ToolbarPictures.h"
+#include "common/Toolbar.h"
 #include "platform/controls/ControlEvents.h"
 #include "platform/database/CriteriaText.h"
 #include "platform/report/FormulaText.h"
@@ -57,33 +57,21 @@ Form54::Form54()
 
 void Form54::connectControls()
 {
-    setToolbarPictures({
-        {ui->Command3D1, QStyle::SP_FileIcon},
-        {ui->Command3D4, QStyle::SP_DialogSaveButton},
-        {ui->Command3D15, QStyle::SP_FileDialogContentsView},
-        {ui->Command3D2, QStyle::SP_FileDialogDetailedView},
-        {ui->Command3D3, QStyle::SP_MessageBoxWarning},
-        {ui->Command3D10, QStyle::SP_FileDialogInfoView},
-        {ui->Command3D11, QStyle::SP_FileDialogListView},
-        {ui->Command3D5, QStyle::SP_DialogCloseButton},
-        {ui->Command3D8, QStyle::SP_MediaSkipBackward},
-        {ui->Command3D9, QStyle::SP_MediaSeekBackward},
-        {ui->Command3D6, QStyle::SP_MediaSeekForward},
-        {ui->Command3D7, QStyle::SP_MediaSkipForward},
+    // The buttons have no caption labels.
+    installToolbar(this, {
+        {ui->Command3D1, QStyle::SP_FileIcon, nullptr, &Form54::Command3D1_Click},
+        {ui->Command3D4, QStyle::SP_DialogSaveButton, nullptr, &Form54::Command3D4_Click},
+        {ui->Command3D15, QStyle::SP_FileDialogContentsView, nullptr, &Form54::Command3D15_Click},
+        {ui->Command3D2, QStyle::SP_FileDialogDetailedView, nullptr, &Form54::Command3D2_Click},
+        {ui->Command3D3, QStyle::SP_MessageBoxWarning, nullptr, &Form54::Command3D3_Click},
+        {ui->Command3D10, QStyle::SP_FileDialogInfoView, nullptr, &Form54::Command3D10_Click},
+        {ui->Command3D11, QStyle::SP_FileDialogListView, nullptr, &Form54::Command3D11_Click},
+        {ui->Command3D5, QStyle::SP_DialogCloseButton, nullptr, &Form54::Command3D5_Click},
+        {ui->Command3D8, QStyle::SP_MediaSkipBackward, nullptr, &Form54::Command3D8_Click},
+        {ui->Command3D9, QStyle::SP_MediaSeekBackward, nullptr, &Form54::Command3D9_Click},
+        {ui->Command3D6, QStyle::SP_MediaSeekForward, nullptr, &Form54::Command3D6_Click},
+        {ui->Command3D7, QStyle::SP_MediaSkipForward, nullptr, &Form54::Command3D7_Click},
     });
-
-    ui::on(ui->Command3D1).Click(this, &Form54::Command3D1_Click);
-    ui::on(ui->Command3D4).Click(this, &Form54::Command3D4_Click);
-    ui::on(ui->Command3D15).Click(this, &Form54::Command3D15_Click);
-    ui::on(ui->Command3D2).Click(this, &Form54::Command3D2_Click);
-    ui::on(ui->Command3D3).Click(this, &Form54::Command3D3_Click);
-    ui::on(ui->Command3D10).Click(this, &Form54::Command3D10_Click);
-    ui::on(ui->Command3D11).Click(this, &Form54::Command3D11_Click);
-    ui::on(ui->Command3D5).Click(this, &Form54::Command3D5_Click);
-    ui::on(ui->Command3D8).Click(this, &Form54::Command3D8_Click);
-    ui::on(ui->Command3D9).Click(this, &Form54::Command3D9_Click);
-    ui::on(ui->Command3D6).Click(this, &Form54::Command3D6_Click);
-    ui::on(ui->Command3D7).Click(this, &Form54::Command3D7_Click);
     ui::on(ui->Check2).LostFocus(this, &Form54::Check2_LostFocus);
     ui::on(ui->Text8).KeyPress(this, &Form54::Text8_KeyPress);
 
@@ -101,14 +89,14 @@ void Form54::Form_Load()
     documents_ = database.openRecordset(QStringLiteral("DOCUMENTOS"));
     clients_ = database.openRecordset(QStringLiteral("CLIENTES"));
 
-    RecordWindowSpec design;
-    design.table = QStringLiteral("LOGUI");
-    design.keyField = QStringLiteral("INDICE");
-    design.codeBox = ui->Text1;
-    design.nameBox = ui->Text3;
+    RecordBindingDesign log;
+    log.table = QStringLiteral("LOGUI");
+    log.keyField = QStringLiteral("INDICE");
+    log.codeBox = ui->Text1;
+    log.nameBox = ui->Text3;
     // The date and time are shown as stored and stamped anew at every save;
     // the user code is only ever written by the windows that audit their work.
-    design.fields = {
+    log.fields = {
         record::shownOnly(QStringLiteral("INDICE"), ui->Text1),
         record::whenNotBlank(QStringLiteral("CLIENTE"), ui->Text2),
         record::whenNotBlank(QStringLiteral("NOME"), ui->Text3),
@@ -124,17 +112,17 @@ void Form54::Form_Load()
                          [] { return Variant(rt::Format(rt::Now(), QStringLiteral("hh:nn"))); }),
         record::flag(QStringLiteral("LIQUI"), ui->Check1),
     };
-    design.required = {{ui->Text3, msg::RequiredName}, {ui->Text2, RequiredClientCode}};
-    design.shownButton = ui->Command3D4;
-    design.save = SaveMode::AddOnly;
-    design.navigation = NavigationKind::WithMessage;
-    design.deletion = Deletion::None;
-    // Showing starts from a cleared window, and the withdrawal tick is part of it.
-    design.hooks.mayShowValues = [this] {
-        ui->Check2->setValue(ui::CheckBox::Unchecked);
-        return true;
-    };
-    record_ = std::make_unique<RecordWindowPattern>(std::move(design));
+    log.required = {{ui->Text3, msg::RequiredName}, {ui->Text2, RequiredClientCode}};
+    // The withdrawal tick is part of the window's clearing, and so of every Show.
+    log.hooks.cleared = [this] { ui->Check2->setValue(ui::CheckBox::Unchecked); };
+    RecordBinding& binding = ownUntilUnload(log_, std::make_unique<RecordBinding>(std::move(log)));
+
+    RecordButtonsDesign buttons;
+    buttons.shownButton = ui->Command3D4;
+    buttons.save = SaveMode::AddOnly;
+    buttons.navigation = NavigationKind::WithMessage;
+    buttons.deletion = Deletion::None;
+    ownUntilUnload(buttons_, std::make_unique<RecordButtons>(binding, std::move(buttons)));
 
     NameFragmentSearchSpec names;
     names.list = ui->List1;
@@ -142,44 +130,38 @@ void Form54::Form_Load()
     names.codeNotFound = names.nameNotFound = ClientNameNotFound;
     names.nameBox = ui->Text3;
     names.nameField = QStringLiteral("NOME");
-    clientNames_ = std::make_unique<NameFragmentSearch>(clients_, std::move(names), [this] { fillFromClient(true); },
-                                                        nullptr);
+    ownUntilUnload(clientNames_, std::make_unique<NameFragmentSearch>(
+                                     clients_, std::move(names), [this] { fillFromClient(true); }, nullptr));
 }
 
 void Form54::Form_Unload()
 {
-    clientNames_.reset();
-    record_.reset();
     clients_ = {};
     documents_ = {};
 }
 
 // ---- the four procedures -----------------------------------------------------------
 
-void Form54::ShowLogEntry() { record_->Show(); }
+void Form54::ShowLogEntry() { buttons_->Show(); }
 
-bool Form54::ValidateLogEntry() { return record_->Validate(); }
+bool Form54::ValidateLogEntry() { return log_->Validate(); }
 
-bool Form54::WriteLogEntryFields() { return record_->Write(); }
+bool Form54::WriteLogEntryFields() { return log_->Write(); }
 
-void Form54::ClearLogForm()
-{
-    record_->Clear();
-    ui->Check2->setValue(ui::CheckBox::Unchecked);
-}
+void Form54::ClearLogForm() { log_->Clear(); }
 
 void Form54::backToFirstBox()
 {
     ClearLogForm();
     ui->Text1->setFocus(Qt::OtherFocusReason);
-    record_->endShown();
+    buttons_->endShown();
 }
 
 // ---- adding and altering -------------------------------------------------------------
 
 void Form54::Command3D1_Click()
 {
-    if (record_->isShown()) {
+    if (buttons_->isShown()) {
         // The first click only lets go of the shown entry; the next one adds.
         backToFirstBox();
         return;
@@ -188,7 +170,7 @@ void Form54::Command3D1_Click()
         return;
     // A write the database refuses has been reported; the typed entry stays
     // on screen to be saved again.
-    const std::optional<Variant> number = record_->addRecord();
+    const std::optional<Variant> number = log_->addRecord();
     if (!number)
         return;
     msg::newRecordNumber(NewEntry, rt::CLng(*number), msg::TitleNewRecord);
@@ -197,10 +179,10 @@ void Form54::Command3D1_Click()
 
 void Form54::Command3D4_Click()
 {
-    if (!record_->isShown())
+    if (!buttons_->isShown())
         return;
     // As with an addition, a refused write keeps the entry shown as typed.
-    if (!record_->alterShownRecord())
+    if (!log_->alterShownRecord())
         return;
     backToFirstBox();
 }
@@ -225,13 +207,13 @@ void Form54::Text8_KeyPress(int& keyAscii)
 
 // ---- navigation ------------------------------------------------------------------------
 
-void Form54::Command3D8_Click() { record_->FirstClick(); }
+void Form54::Command3D8_Click() { buttons_->FirstClick(); }
 
-void Form54::Command3D9_Click() { record_->PreviousClick(); }
+void Form54::Command3D9_Click() { buttons_->PreviousClick(); }
 
-void Form54::Command3D6_Click() { record_->NextClick(); }
+void Form54::Command3D6_Click() { buttons_->NextClick(); }
 
-void Form54::Command3D7_Click() { record_->LastClick(); }
+void Form54::Command3D7_Click() { buttons_->LastClick(); }
 
 // ---- the look-ups ------------------------------------------------------------------------
 
@@ -239,7 +221,7 @@ void Form54::Text1_LostFocus()
 {
     if (isBlank(ui->Text1->text()))
         return;
-    db::Recordset& log = record_->recordset();
+    db::Recordset& log = log_->recordset();
     if (const auto number = db::wholeNumber(ui->Text1->text())) {
         log.FindFirst(QStringLiteral("INDICE = ") + *number);
         if (!log.NoMatch()) {
@@ -248,7 +230,7 @@ void Form54::Text1_LostFocus()
         }
     }
     msg::notFound(EntryNotFound);
-    record_->endShown();
+    buttons_->endShown();
 }
 
 void Form54::Text2_LostFocus()

@@ -1,11 +1,11 @@
 #pragma once
 #include "common/NameFragmentSearch.h"
-#include "common/RecordWindowPattern.h"
+#include "common/RecordBinding.h"
+#include "common/RecordButtons.h"
 #include "platform/controls/Window.h"
 #include "platform/database/Recordset.h"
 #include "ui_Form54.h"
 
-#include <memory>
 
 namespace vorna::admin {
 
@@ -63,8 +63,9 @@ private:
 
     db::Recordset documents_;
     db::Recordset clients_;
-    std::unique_ptr<RecordWindowPattern> record_;  // the log
-    std::unique_ptr<NameFragmentSearch> clientNames_;
+    ui::WhileLoaded<RecordBinding> log_;
+    ui::WhileLoaded<RecordButtons> buttons_;
+    ui::WhileLoaded<NameFragmentSearch> clientNames_;
 };
 
 }  // namespace vorna::admin

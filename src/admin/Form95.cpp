@@ -3,9 +3,8 @@
 #include "common/KeyFilters.h"
 #include "common/MessageTexts.h"
 #include "common/ProgramState.h"
-#include "common/ToolbarHoverCaptions.h"
 #include "common/WindowRefs.h"
-#include "common/ToolbarPictures.h"
+#include "common/Toolbar.h"
 #include "platform/controls/ControlEvents.h"
 #include "platform/runtime/Runtime.h"
 
@@ -49,81 +48,66 @@ std::array<QAbstractButton*, RightCount> Form95::rightBoxes() const
 
 void Form95::connectControls()
 {
-    setToolbarPictures({
-        {ui->Command3D1, QStyle::SP_DialogSaveButton},  {ui->Command3D2, QStyle::SP_DialogResetButton},
-        {ui->Command3D3, QStyle::SP_TrashIcon},         {ui->Command3D5, QStyle::SP_DialogCloseButton},
-        {ui->Command3D8, QStyle::SP_MediaSkipBackward}, {ui->Command3D9, QStyle::SP_MediaSeekBackward},
-        {ui->Command3D6, QStyle::SP_MediaSeekForward},  {ui->Command3D7, QStyle::SP_MediaSkipForward},
+    installToolbar(this, {
+        {ui->Command3D1, QStyle::SP_DialogSaveButton, ui->Label31, &Form95::Command3D1_Click},
+        {ui->Command3D2, QStyle::SP_DialogResetButton, ui->Label29, &Form95::Command3D2_Click},
+        {ui->Command3D3, QStyle::SP_TrashIcon, ui->Label30, &Form95::Command3D3_Click},
+        {ui->Command3D5, QStyle::SP_DialogCloseButton, ui->Label28, &Form95::Command3D5_Click},
+        {ui->Command3D8, QStyle::SP_MediaSkipBackward, ui->Label27, &Form95::Command3D8_Click},
+        {ui->Command3D9, QStyle::SP_MediaSeekBackward, ui->Label26, &Form95::Command3D9_Click},
+        {ui->Command3D6, QStyle::SP_MediaSeekForward, ui->Label25, &Form95::Command3D6_Click},
+        {ui->Command3D7, QStyle::SP_MediaSkipForward, ui->Label24, &Form95::Command3D7_Click},
     });
-
-    auto* captions = new ToolbarHoverCaptions(this);
-    captions->add(ui->Command3D1, ui->Label31)
-        .add(ui->Command3D2, ui->Label29)
-        .add(ui->Command3D3, ui->Label30)
-        .add(ui->Command3D5, ui->Label28)
-        .add(ui->Command3D8, ui->Label27)
-        .add(ui->Command3D9, ui->Label26)
-        .add(ui->Command3D6, ui->Label25)
-        .add(ui->Command3D7, ui->Label24);
-
     // Text1_KeyPress: the code box is never enabled, but keeps its filter.
     KeyFilters::attach(ui->Text1, KeyFilters::CodeKeys);
-
-    ui::on(ui->Command3D1).Click(this, &Form95::Command3D1_Click);
-    ui::on(ui->Command3D2).Click(this, &Form95::Command3D2_Click);
-    ui::on(ui->Command3D3).Click(this, &Form95::Command3D3_Click);
-    ui::on(ui->Command3D5).Click(this, &Form95::Command3D5_Click);
-    ui::on(ui->Command3D8).Click(this, &Form95::Command3D8_Click);
-    ui::on(ui->Command3D9).Click(this, &Form95::Command3D9_Click);
-    ui::on(ui->Command3D6).Click(this, &Form95::Command3D6_Click);
-    ui::on(ui->Command3D7).Click(this, &Form95::Command3D7_Click);
 }
 
 void Form95::Form_Load()
 {
-    RecordWindowSpec design;
-    design.table = QStringLiteral("USUARIOS");
-    design.keyField = QStringLiteral("IDENT");
-    design.codeBox = ui->Text1;
-    design.nameBox = ui->Text2;
+    RecordBindingDesign user;
+    user.table = QStringLiteral("USUARIOS");
+    user.keyField = QStringLiteral("IDENT");
+    user.codeBox = ui->Text1;
+    user.nameBox = ui->Text2;
     // Identification and name are stored as typed, blanks included.
-    design.fields = {record::shownOnly(QStringLiteral("IDENT"), ui->Text1),
+    user.fields = {record::shownOnly(QStringLiteral("IDENT"), ui->Text1),
                    record::always(QStringLiteral("NOME"), ui->Text2),
                    record::always(QStringLiteral("USUA"), ui->Text3),
                    record::computed(QStringLiteral("DTIDENT"), [] { return rt::Now(); })};
     const std::array<QAbstractButton*, RightCount> boxes = rightBoxes();
     for (int i = 0; i < RightCount; ++i)
-        design.fields.push_back(record::flag(QLatin1String(RightFields[size_t(i)]), boxes[size_t(i)]));
-    design.required = {{ui->Text2, QStringLiteral("PREENCHIMENTO OBRIGATORIO - SENHA")},
+        user.fields.push_back(record::flag(QLatin1String(RightFields[size_t(i)]), boxes[size_t(i)]));
+    user.required = {{ui->Text2, QStringLiteral("PREENCHIMENTO OBRIGATORIO - SENHA")},
                      {ui->Text3, QStringLiteral("PREENCHIMENTO OBRIGATORIO - NOME DO USUÁRIO")}};
-    design.shownButton = ui->Command3D3;
-    design.clearButton = ui->Command3D2;
-    design.afterAddition = AfterAddition::ReportNewKey;
-    design.texts.newRecord = QStringLiteral("Conta Cadastrada com Codigo: ");
     // A failed write reports the failure and nothing else: no new code is read
     // back, since the last row would be someone else's.
-    design.writeFailures = WriteFailures::Reported;
-    design.deletion = Deletion::AskFirst;
-    design.navigation = NavigationKind::WithMessage;
-    design.focusAfterAlteration = design.focusAfterAddition = design.focusAfterClear = ui->Text2;
+    user.writeFailures = WriteFailures::Reported;
+    RecordBinding& binding = ownUntilUnload(user_, std::make_unique<RecordBinding>(std::move(user)));
+
+    RecordButtonsDesign buttons;
+    buttons.shownButton = ui->Command3D3;
+    buttons.clearButton = ui->Command3D2;
+    buttons.afterAddition = AfterAddition::ReportNewKey;
+    buttons.newRecord = QStringLiteral("Conta Cadastrada com Codigo: ");
+    buttons.deletion = Deletion::AskFirst;
+    buttons.navigation = NavigationKind::WithMessage;
+    buttons.focus.afterAlteration = buttons.focus.afterAddition = buttons.focus.afterClear = ui->Text2;
     // A refused display still counts as shown: "Gravar" and "Excluir" then act
     // on the row moved to, each under its own right.
-    design.hooks.mayShowValues = [] { return allowed(Right::CCU); };
-    design.hooks.mayAlter = [] { return allowed(Right::ACU); };
-    design.hooks.mayAdd = [] { return allowed(Right::ICU); };
-    design.hooks.mayDelete = [] { return allowed(Right::ECU); };
-    record_ = std::make_unique<RecordWindowPattern>(std::move(design));
+    buttons.hooks.mayShowValues = [] { return allowed(Right::CCU); };
+    buttons.hooks.mayAlter = [] { return allowed(Right::ACU); };
+    buttons.hooks.mayAdd = [] { return allowed(Right::ICU); };
+    buttons.hooks.mayDelete = [] { return allowed(Right::ECU); };
+    ownUntilUnload(buttons_, std::make_unique<RecordButtons>(binding, std::move(buttons)));
 }
 
-void Form95::Form_Unload() { record_.reset(); }
-
-void Form95::Command3D1_Click() { record_->SaveClick(); }
-void Form95::Command3D2_Click() { record_->ClearClick(); }
-void Form95::Command3D3_Click() { record_->DeleteClick(); }
-void Form95::Command3D8_Click() { record_->FirstClick(); }
-void Form95::Command3D9_Click() { record_->PreviousClick(); }
-void Form95::Command3D6_Click() { record_->NextClick(); }
-void Form95::Command3D7_Click() { record_->LastClick(); }
+void Form95::Command3D1_Click() { buttons_->SaveClick(); }
+void Form95::Command3D2_Click() { buttons_->ClearClick(); }
+void Form95::Command3D3_Click() { buttons_->DeleteClick(); }
+void Form95::Command3D8_Click() { buttons_->FirstClick(); }
+void Form95::Command3D9_Click() { buttons_->PreviousClick(); }
+void Form95::Command3D6_Click() { buttons_->NextClick(); }
+void Form95::Command3D7_Click() { buttons_->LastClick(); }
 
 // The main menu stays usable while this window is open: nothing to enable.
 void Form95::Command3D5_Click() { Unload(); }

@@ -1,11 +1,11 @@
 #pragma once
 #include "common/ProgramState.h"
-#include "common/RecordWindowPattern.h"
+#include "common/RecordBinding.h"
+#include "common/RecordButtons.h"
 #include "platform/controls/Window.h"
 #include "ui_Form95.h"
 
 #include <array>
-#include <memory>
 
 class QAbstractButton;
 
@@ -24,7 +24,6 @@ public:
 protected:
     void connectControls() override;
     void Form_Load() override;
-    void Form_Unload() override;
 
 private:
     void Command3D1_Click();  // "Gravar"
@@ -40,8 +39,9 @@ private:
     std::array<QAbstractButton*, RightCount> rightBoxes() const;
 
     // ShowUser, ValidateUser, WriteUserFields and ClearUserForm are the
-    // pattern's Show, Validate, Write and Clear.
-    std::unique_ptr<RecordWindowPattern> record_;
+    // binding's Show, Validate, Write and Clear.
+    ui::WhileLoaded<RecordBinding> user_;
+    ui::WhileLoaded<RecordButtons> buttons_;
 };
 
 }  // namespace vorna::admin

@@ -2,9 +2,8 @@
 
 #include "common/AppFolder.h"
 #include "common/KeyFilters.h"
-#include "common/ToolbarHoverCaptions.h"
 #include "common/WindowRefs.h"
-#include "common/ToolbarPictures.h"
+#include "common/Toolbar.h"
 #include "platform/controls/ControlEvents.h"
 #include "platform/report/FormulaText.h"
 #include "platform/runtime/Runtime.h"
@@ -23,55 +22,34 @@ Form10::Form10()
 
 void Form10::connectControls()
 {
-    setToolbarPictures({
-        {ui->Command3D1, QStyle::SP_DialogSaveButton},     {ui->Command3D2, QStyle::SP_DialogResetButton},
-        {ui->Command3D3, QStyle::SP_TrashIcon},            {ui->Command3D4, QStyle::SP_FileDialogContentsView},
-        {ui->Command3D11, QStyle::SP_FileDialogInfoView},  {ui->Command3D15, QStyle::SP_FileDialogListView},
-        {ui->Command3D5, QStyle::SP_DialogCloseButton},    {ui->Command3D8, QStyle::SP_MediaSkipBackward},
-        {ui->Command3D9, QStyle::SP_MediaSeekBackward},    {ui->Command3D6, QStyle::SP_MediaSeekForward},
-        {ui->Command3D7, QStyle::SP_MediaSkipForward},
+    installToolbar(this, {
+        {ui->Command3D1, QStyle::SP_DialogSaveButton, ui->Label16, &Form10::Command3D1_Click},
+        {ui->Command3D2, QStyle::SP_DialogResetButton, ui->Label18, &Form10::Command3D2_Click},
+        {ui->Command3D3, QStyle::SP_TrashIcon, ui->Label19, &Form10::Command3D3_Click},
+        {ui->Command3D4, QStyle::SP_FileDialogContentsView, ui->Label20, &Form10::Command3D4_Click},
+        {ui->Command3D11, QStyle::SP_FileDialogInfoView, ui->Label23, &Form10::Command3D11_Click},
+        {ui->Command3D15, QStyle::SP_FileDialogListView, ui->Label24, &Form10::Command3D15_Click},
+        {ui->Command3D5, QStyle::SP_DialogCloseButton, ui->Label21, &Form10::Command3D5_Click},
+        {ui->Command3D8, QStyle::SP_MediaSkipBackward, ui->Label13, &Form10::Command3D8_Click},
+        {ui->Command3D9, QStyle::SP_MediaSeekBackward, ui->Label12, &Form10::Command3D9_Click},
+        {ui->Command3D6, QStyle::SP_MediaSeekForward, ui->Label14, &Form10::Command3D6_Click},
+        {ui->Command3D7, QStyle::SP_MediaSkipForward, ui->Label15, &Form10::Command3D7_Click},
     });
-
-    (new ToolbarHoverCaptions(this))
-        ->add(ui->Command3D1, ui->Label16)
-        .add(ui->Command3D2, ui->Label18)
-        .add(ui->Command3D3, ui->Label19)
-        .add(ui->Command3D4, ui->Label20)
-        .add(ui->Command3D11, ui->Label23)
-        .add(ui->Command3D15, ui->Label24)
-        .add(ui->Command3D5, ui->Label21)
-        .add(ui->Command3D8, ui->Label13)
-        .add(ui->Command3D9, ui->Label12)
-        .add(ui->Command3D6, ui->Label14)
-        .add(ui->Command3D7, ui->Label15);
     KeyFilters::attach(ui->Text1, KeyFilters::CodeKeys);
     KeyFilters::attach(ui->Text2, KeyFilters::TextKeys);
-
-    using ui::on;
-    on(ui->Command3D1).Click(this, &Form10::Command3D1_Click);
-    on(ui->Command3D2).Click(this, &Form10::Command3D2_Click);
-    on(ui->Command3D3).Click(this, &Form10::Command3D3_Click);
-    on(ui->Command3D4).Click(this, &Form10::Command3D4_Click);
-    on(ui->Command3D5).Click(this, &Form10::Command3D5_Click);
-    on(ui->Command3D8).Click(this, &Form10::Command3D8_Click);
-    on(ui->Command3D9).Click(this, &Form10::Command3D9_Click);
-    on(ui->Command3D6).Click(this, &Form10::Command3D6_Click);
-    on(ui->Command3D7).Click(this, &Form10::Command3D7_Click);
-    on(ui->Command3D11).Click(this, &Form10::Command3D11_Click);
-    on(ui->Command3D15).Click(this, &Form10::Command3D15_Click);
-    on(ui->List1).Click(this, &Form10::List1_Click).DblClick(this, &Form10::List1_DblClick);
+    ui::on(ui->List1).Click(this, &Form10::List1_Click).DblClick(this, &Form10::List1_DblClick);
 }
 
 // ShowInsurer, ValidateInsurer, WriteInsurerFields and ClearInsurerForm are
-// the record window's four procedures over these fields.
+// the binding's four procedures over these fields.
 void Form10::Form_Load()
 {
-    RecordWindowSpec design;
-    design.table = QStringLiteral("CIAS");
-    design.keyField = QStringLiteral("CODIGO");
-    design.codeBox = ui->Text1;
-    design.nameBox = ui->Text2;
-    design.fields = {
+    RecordBindingDesign insurer;
+    insurer.table = QStringLiteral("CIAS");
+    insurer.keyField = QStringLiteral("CODIGO");
+    insurer.codeBox = ui->Text1;
+    insurer.nameBox = ui->Text2;
+    insurer.fields = {
         record::always("CODIGO", ui->Text1),
         record::always("NOME", ui->Text2),
         record::whenNotEmpty("META", ui->MaskEdBox11),
@@ -93,75 +71,76 @@ void Form10::Form_Load()
         record::rate("JUR10", ui->MaskEdBox1),
         record::rate("JUR12", ui->MaskEdBox12),
     };
-    design.required = {{ui->Text2, msg::RequiredName}};
-    design.shownButton = ui->Command3D3;
-    design.focusAfterAlteration = design.focusAfterAddition = design.focusAfterDeletion = ui->Text1;
-    design.writeFailures = WriteFailures::Unhandled;
-    design.deletion = Deletion::AskFirst;
-    design.navigation = NavigationKind::Silent;
-    design.search.list = ui->List1;
-    design.search.listPlace = QRect(2220, 510, 4650, 4440);
-    design.search.codeNotFound = msg::InsurerNotFound;
-    design.search.enterCodeOrName = msg::EnterCodeOrNameAccented;
-    record_ = std::make_unique<RecordWindowPattern>(std::move(design));
-}
+    insurer.required = {{ui->Text2, msg::RequiredName}};
+    insurer.writeFailures = WriteFailures::Unhandled;
+    RecordBinding& binding = ownUntilUnload(insurer_, std::make_unique<RecordBinding>(std::move(insurer)));
 
-void Form10::Form_Unload() { record_.reset(); }
+    RecordButtonsDesign buttons;
+    buttons.shownButton = ui->Command3D3;
+    buttons.focus.afterAlteration = buttons.focus.afterAddition = buttons.focus.afterDeletion = ui->Text1;
+    buttons.deletion = Deletion::AskFirst;
+    buttons.navigation = NavigationKind::Silent;
+    buttons.search.list = ui->List1;
+    buttons.search.listPlace = QRect(2220, 510, 4650, 4440);
+    buttons.search.codeNotFound = msg::InsurerNotFound;
+    buttons.search.enterCodeOrName = msg::EnterCodeOrNameAccented;
+    ownUntilUnload(buttons_, std::make_unique<RecordButtons>(binding, std::move(buttons)));
+}
 
 void Form10::Command3D1_Click()
 {
-    if (record_)
-        record_->SaveClick();
+    if (buttons_)
+        buttons_->SaveClick();
 }
 
 void Form10::Command3D2_Click()
 {
-    if (record_)
-        record_->ClearClick();
+    if (buttons_)
+        buttons_->ClearClick();
 }
 
 void Form10::Command3D3_Click()
 {
-    if (record_)
-        record_->DeleteClick();
+    if (buttons_)
+        buttons_->DeleteClick();
 }
 
 void Form10::Command3D4_Click()
 {
-    if (record_)
-        record_->SearchClick();
+    if (buttons_)
+        buttons_->SearchClick();
 }
 
 void Form10::Command3D5_Click() { Unload(); }
 
 void Form10::Command3D8_Click()
 {
-    if (record_)
-        record_->FirstClick();
+    if (buttons_)
+        buttons_->FirstClick();
 }
 
 void Form10::Command3D9_Click()
 {
-    if (record_)
-        record_->PreviousClick();
+    if (buttons_)
+        buttons_->PreviousClick();
 }
 
 void Form10::Command3D6_Click()
 {
-    if (record_)
-        record_->NextClick();
+    if (buttons_)
+        buttons_->NextClick();
 }
 
 void Form10::Command3D7_Click()
 {
-    if (record_)
-        record_->LastClick();
+    if (buttons_)
+        buttons_->LastClick();
 }
 
 void Form10::List1_Click()
 {
-    if (record_)
-        record_->PickClick();
+    if (buttons_)
+        buttons_->PickClick();
 }
 
 void Form10::List1_DblClick() { List1_Click(); }

@@ -1,9 +1,8 @@
 #include "registries/Form11.h"
 
 #include "common/KeyFilters.h"
-#include "common/ToolbarHoverCaptions.h"
 #include "common/WindowRefs.h"
-#include "common/ToolbarPictures.h"
+#include "common/Toolbar.h"
 #include "platform/controls/ControlEvents.h"
 
 #include <QStyle>
@@ -20,96 +19,79 @@ Form11::Form11()
 
 void Form11::connectControls()
 {
-    setToolbarPictures({
-        {ui->Command3D1, QStyle::SP_DialogSaveButton},  {ui->Command3D2, QStyle::SP_DialogResetButton},
-        {ui->Command3D3, QStyle::SP_TrashIcon},         {ui->Command3D4, QStyle::SP_FileDialogContentsView},
-        {ui->Command3D5, QStyle::SP_DialogCloseButton}, {ui->Command3D8, QStyle::SP_MediaSkipBackward},
-        {ui->Command3D9, QStyle::SP_MediaSeekBackward}, {ui->Command3D6, QStyle::SP_MediaSeekForward},
-        {ui->Command3D7, QStyle::SP_MediaSkipForward},
+    installToolbar(this, {
+        {ui->Command3D1, QStyle::SP_DialogSaveButton, ui->Label17, &Form11::Command3D1_Click},
+        {ui->Command3D2, QStyle::SP_DialogResetButton, ui->Label18, &Form11::Command3D2_Click},
+        {ui->Command3D3, QStyle::SP_TrashIcon, ui->Label19, &Form11::Command3D3_Click},
+        {ui->Command3D4, QStyle::SP_FileDialogContentsView, ui->Label20, &Form11::Command3D4_Click},
+        {ui->Command3D5, QStyle::SP_DialogCloseButton, ui->Label21, &Form11::Command3D5_Click},
+        {ui->Command3D8, QStyle::SP_MediaSkipBackward, ui->Label10, &Form11::Command3D8_Click},
+        {ui->Command3D9, QStyle::SP_MediaSeekBackward, ui->Label11, &Form11::Command3D9_Click},
+        {ui->Command3D6, QStyle::SP_MediaSeekForward, ui->Label9, &Form11::Command3D6_Click},
+        {ui->Command3D7, QStyle::SP_MediaSkipForward, ui->Label8, &Form11::Command3D7_Click},
     });
-
-    (new ToolbarHoverCaptions(this))
-        ->add(ui->Command3D1, ui->Label17)
-        .add(ui->Command3D2, ui->Label18)
-        .add(ui->Command3D3, ui->Label19)
-        .add(ui->Command3D4, ui->Label20)
-        .add(ui->Command3D5, ui->Label21)
-        .add(ui->Command3D8, ui->Label10)
-        .add(ui->Command3D9, ui->Label11)
-        .add(ui->Command3D6, ui->Label9)
-        .add(ui->Command3D7, ui->Label8);
     KeyFilters::attach(ui->Text1, KeyFilters::CodeKeys);
     KeyFilters::attach(ui->Text2, KeyFilters::TextKeys);
-
-    using ui::on;
-    on(ui->Command3D1).Click(this, &Form11::Command3D1_Click);
-    on(ui->Command3D2).Click(this, &Form11::Command3D2_Click);
-    on(ui->Command3D3).Click(this, &Form11::Command3D3_Click);
-    on(ui->Command3D4).Click(this, &Form11::Command3D4_Click);
-    on(ui->Command3D5).Click(this, &Form11::Command3D5_Click);
-    on(ui->Command3D8).Click(this, &Form11::Command3D8_Click);
-    on(ui->Command3D9).Click(this, &Form11::Command3D9_Click);
-    on(ui->Command3D6).Click(this, &Form11::Command3D6_Click);
-    on(ui->Command3D7).Click(this, &Form11::Command3D7_Click);
-    on(ui->List1).Click(this, &Form11::List1_Click);
+    ui::on(ui->List1).Click(this, &Form11::List1_Click);
 }
 
 // ShowProductLine, ValidateProductLine, WriteProductLineFields and
-// ClearProductLineForm are the record window's four procedures over these
-// fields.
+// ClearProductLineForm are the binding's four procedures over these fields.
 void Form11::Form_Load()
 {
     ui::MaskEdBox* const commissions[] = {ui->MaskEdBox1, ui->MaskEdBox2,  ui->MaskEdBox3,  ui->MaskEdBox4,
                                           ui->MaskEdBox5, ui->MaskEdBox6,  ui->MaskEdBox7,  ui->MaskEdBox8,
                                           ui->MaskEdBox9, ui->MaskEdBox10, ui->MaskEdBox11, ui->MaskEdBox12};
-    RecordWindowSpec design;
-    design.table = QStringLiteral("RAMOS");
-    design.keyField = QStringLiteral("CODIGO");
-    design.codeBox = ui->Text1;
-    design.nameBox = ui->Text2;
-    design.fields = {record::always("CODIGO", ui->Text1), record::always("NOME", ui->Text2)};
+    RecordBindingDesign line;
+    line.table = QStringLiteral("RAMOS");
+    line.keyField = QStringLiteral("CODIGO");
+    line.codeBox = ui->Text1;
+    line.nameBox = ui->Text2;
+    line.fields = {record::always("CODIGO", ui->Text1), record::always("NOME", ui->Text2)};
     for (int i = 0; i < 12; ++i)
-        design.fields.push_back(record::rate(QStringLiteral("COM%1").arg(i + 1), commissions[i]));
-    design.required = {{ui->Text2, msg::RequiredName}, {ui->Text1, msg::RequiredCode}};
-    design.shownButton = ui->Command3D3;
-    design.clearButton = ui->Command3D2;
-    design.focusAfterAlteration = design.focusAfterAddition = design.focusAfterDeletion = ui->Text1;
-    design.writeFailures = WriteFailures::Reported;
-    design.texts.writeFailure = msg::RecordLocked;
-    design.texts.duplicateKey = msg::DuplicateCode;
-    design.deletion = Deletion::WithoutQuestion;
-    design.deletionDisablesClear = true;
-    design.navigation = NavigationKind::Silent;
-    design.search.list = ui->List1;  // shown where the layout put it
-    design.search.codeNotFound = msg::ProductNotFound;
-    design.search.enterCodeOrName = msg::EnterCodeOrNamePlain;
-    record_ = std::make_unique<RecordWindowPattern>(std::move(design));
-}
+        line.fields.push_back(record::rate(QStringLiteral("COM%1").arg(i + 1), commissions[i]));
+    line.required = {{ui->Text2, msg::RequiredName}, {ui->Text1, msg::RequiredCode}};
+    line.writeFailures = WriteFailures::Reported;
+    line.writeFailure = msg::RecordLocked;
+    line.duplicateKey = msg::DuplicateCode;
+    RecordBinding& binding = ownUntilUnload(line_, std::make_unique<RecordBinding>(std::move(line)));
 
-void Form11::Form_Unload() { record_.reset(); }
+    RecordButtonsDesign buttons;
+    buttons.shownButton = ui->Command3D3;
+    buttons.clearButton = ui->Command3D2;
+    buttons.focus.afterAlteration = buttons.focus.afterAddition = buttons.focus.afterDeletion = ui->Text1;
+    buttons.deletion = Deletion::WithoutQuestion;
+    // "Limpar" stays disabled until the next Show enables it again.
+    buttons.hooks.deleted = [this] { ui->Command3D2->setEnabled(false); };
+    buttons.navigation = NavigationKind::Silent;
+    buttons.search.list = ui->List1;  // shown where the layout put it
+    buttons.search.codeNotFound = msg::ProductNotFound;
+    buttons.search.enterCodeOrName = msg::EnterCodeOrNamePlain;
+    ownUntilUnload(buttons_, std::make_unique<RecordButtons>(binding, std::move(buttons)));
+}
 
 void Form11::Command3D1_Click()
 {
-    if (record_)
-        record_->SaveClick();
+    if (buttons_)
+        buttons_->SaveClick();
 }
 
 void Form11::Command3D2_Click()
 {
-    if (record_)
-        record_->ClearClick();
+    if (buttons_)
+        buttons_->ClearClick();
 }
 
 void Form11::Command3D3_Click()
 {
-    if (record_)
-        record_->DeleteClick();
+    if (buttons_)
+        buttons_->DeleteClick();
 }
 
 void Form11::Command3D4_Click()
 {
-    if (record_)
-        record_->SearchClick();
+    if (buttons_)
+        buttons_->SearchClick();
 }
 
 void Form11::Command3D5_Click()
@@ -120,32 +102,32 @@ void Form11::Command3D5_Click()
 
 void Form11::Command3D8_Click()
 {
-    if (record_)
-        record_->FirstClick();
+    if (buttons_)
+        buttons_->FirstClick();
 }
 
 void Form11::Command3D9_Click()
 {
-    if (record_)
-        record_->PreviousClick();
+    if (buttons_)
+        buttons_->PreviousClick();
 }
 
 void Form11::Command3D6_Click()
 {
-    if (record_)
-        record_->NextClick();
+    if (buttons_)
+        buttons_->NextClick();
 }
 
 void Form11::Command3D7_Click()
 {
-    if (record_)
-        record_->LastClick();
+    if (buttons_)
+        buttons_->LastClick();
 }
 
 void Form11::List1_Click()
 {
-    if (record_)
-        record_->PickClick();
+    if (buttons_)
+        buttons_->PickClick();
 }
 
 }  // namespace registries

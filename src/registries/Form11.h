@@ -1,9 +1,9 @@
 #pragma once
-#include "common/RecordWindowPattern.h"
+#include "common/RecordBinding.h"
+#include "common/RecordButtons.h"
 #include "platform/controls/Window.h"
 #include "ui_Form11.h"
 
-#include <memory>
 
 namespace vorna::registries {
 
@@ -36,11 +36,11 @@ public:
 protected:
     void connectControls() override;
     void Form_Load() override;
-    void Form_Unload() override;
 
 private:
-    // Null while the table could not be opened: the buttons then do nothing.
-    std::unique_ptr<RecordWindowPattern> record_;
+    // Empty while the table could not be opened: the buttons then do nothing.
+    ui::WhileLoaded<RecordBinding> line_;
+    ui::WhileLoaded<RecordButtons> buttons_;
 };
 
 }  // namespace vorna::registries

@@ -2,9 +2,8 @@
 
 #include "common/KeyFilters.h"
 #include "common/MessageTexts.h"
-#include "common/ToolbarHoverCaptions.h"
 #include "common/WindowRefs.h"
-#include "common/ToolbarPictures.h"
+#include "common/Toolbar.h"
 #include "platform/controls/ControlEvents.h"
 
 #include <QStyle>
@@ -21,65 +20,51 @@ Form43::Form43()
 
 void Form43::connectControls()
 {
-    setToolbarPictures({
-        {ui->Command3D1, QStyle::SP_DialogSaveButton}, {ui->Command3D3, QStyle::SP_TrashIcon},
-        {ui->Command3D5, QStyle::SP_DialogCloseButton}, {ui->Command3D8, QStyle::SP_MediaSkipBackward},
-        {ui->Command3D9, QStyle::SP_MediaSeekBackward}, {ui->Command3D6, QStyle::SP_MediaSeekForward},
-        {ui->Command3D7, QStyle::SP_MediaSkipForward},
+    installToolbar(this, {
+        {ui->Command3D1, QStyle::SP_DialogSaveButton, ui->Label15, &Form43::Command3D1_Click},
+        {ui->Command3D3, QStyle::SP_TrashIcon, ui->Label14, &Form43::Command3D3_Click},
+        {ui->Command3D5, QStyle::SP_DialogCloseButton, ui->Label12, &Form43::Command3D5_Click},
+        {ui->Command3D8, QStyle::SP_MediaSkipBackward, ui->Label11, &Form43::Command3D8_Click},
+        {ui->Command3D9, QStyle::SP_MediaSeekBackward, ui->Label10, &Form43::Command3D9_Click},
+        {ui->Command3D6, QStyle::SP_MediaSeekForward, ui->Label9, &Form43::Command3D6_Click},
+        {ui->Command3D7, QStyle::SP_MediaSkipForward, ui->Label8, &Form43::Command3D7_Click},
     });
-
-    auto* captions = new ToolbarHoverCaptions(this);
-    captions->add(ui->Command3D1, ui->Label15)
-        .add(ui->Command3D3, ui->Label14)
-        .add(ui->Command3D5, ui->Label12)
-        .add(ui->Command3D8, ui->Label11)
-        .add(ui->Command3D9, ui->Label10)
-        .add(ui->Command3D6, ui->Label9)
-        .add(ui->Command3D7, ui->Label8);
-
     KeyFilters::attach(ui->Text1, KeyFilters::CodeKeys);
     KeyFilters::attach(ui->Text2, KeyFilters::TextKeys);
-
-    ui::on(ui->Command3D1).Click(this, &Form43::Command3D1_Click);
-    ui::on(ui->Command3D3).Click(this, &Form43::Command3D3_Click);
-    ui::on(ui->Command3D5).Click(this, &Form43::Command3D5_Click);
-    ui::on(ui->Command3D8).Click(this, &Form43::Command3D8_Click);
-    ui::on(ui->Command3D9).Click(this, &Form43::Command3D9_Click);
-    ui::on(ui->Command3D6).Click(this, &Form43::Command3D6_Click);
-    ui::on(ui->Command3D7).Click(this, &Form43::Command3D7_Click);
 }
 
 void Form43::Form_Load()
 {
-    RecordWindowSpec design;
-    design.table = QStringLiteral("ATENDE");
-    design.keyField = QStringLiteral("XCONPG");
-    design.nameField = QStringLiteral("XCONTA");
-    design.codeBox = ui->Text1;
-    design.nameBox = ui->Text2;
+    RecordBindingDesign attendant;
+    attendant.table = QStringLiteral("ATENDE");
+    attendant.keyField = QStringLiteral("XCONPG");
+    attendant.nameField = QStringLiteral("XCONTA");
+    attendant.codeBox = ui->Text1;
+    attendant.nameBox = ui->Text2;
     // The name is stored as typed, blanks included; an empty target leaves XMETA empty.
-    design.fields = {record::shownOnly(QStringLiteral("XCONPG"), ui->Text1),
-                   record::always(QStringLiteral("XCONTA"), ui->Text2),
-                   record::numberWhenNotEmpty(QStringLiteral("XMETA"), ui->MaskEdBox1)};
-    design.required = {{ui->Text2, msg::RequiredAccount}};
-    design.shownButton = ui->Command3D3;
-    design.save = SaveMode::AddOnly;
-    design.afterAddition = AfterAddition::ReportNewKey;
-    design.texts.newRecord = QStringLiteral("Atendente Cadastrado com Codigo: ");
-    design.deletion = Deletion::AskFirst;
-    design.navigation = NavigationKind::WithMessage;
-    design.focusAfterAlteration = design.focusAfterAddition = ui->Text2;
-    record_ = std::make_unique<RecordWindowPattern>(std::move(design));
+    attendant.fields = {record::shownOnly(QStringLiteral("XCONPG"), ui->Text1),
+                    record::always(QStringLiteral("XCONTA"), ui->Text2),
+                    record::numberWhenNotEmpty(QStringLiteral("XMETA"), ui->MaskEdBox1)};
+    attendant.required = {{ui->Text2, msg::RequiredAccount}};
+    RecordBinding& binding = ownUntilUnload(attendant_, std::make_unique<RecordBinding>(std::move(attendant)));
+
+    RecordButtonsDesign buttons;
+    buttons.shownButton = ui->Command3D3;
+    buttons.save = SaveMode::AddOnly;
+    buttons.afterAddition = AfterAddition::ReportNewKey;
+    buttons.newRecord = QStringLiteral("Atendente Cadastrado com Codigo: ");
+    buttons.deletion = Deletion::AskFirst;
+    buttons.navigation = NavigationKind::WithMessage;
+    buttons.focus.afterAlteration = buttons.focus.afterAddition = ui->Text2;
+    ownUntilUnload(buttons_, std::make_unique<RecordButtons>(binding, std::move(buttons)));
 }
 
-void Form43::Form_Unload() { record_.reset(); }
-
-void Form43::Command3D1_Click() { record_->SaveClick(); }
-void Form43::Command3D3_Click() { record_->DeleteClick(); }
-void Form43::Command3D8_Click() { record_->FirstClick(); }
-void Form43::Command3D9_Click() { record_->PreviousClick(); }
-void Form43::Command3D6_Click() { record_->NextClick(); }
-void Form43::Command3D7_Click() { record_->LastClick(); }
+void Form43::Command3D1_Click() { buttons_->SaveClick(); }
+void Form43::Command3D3_Click() { buttons_->DeleteClick(); }
+void Form43::Command3D8_Click() { buttons_->FirstClick(); }
+void Form43::Command3D9_Click() { buttons_->PreviousClick(); }
+void Form43::Command3D6_Click() { buttons_->NextClick(); }
+void Form43::Command3D7_Click() { buttons_->LastClick(); }
 
 void Form43::Command3D5_Click()
 {

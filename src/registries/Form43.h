@@ -1,9 +1,8 @@
 #pragma once
-#include "common/RecordWindowPattern.h"
+#include "common/RecordBinding.h"
+#include "common/RecordButtons.h"
 #include "platform/controls/Window.h"
 #include "ui_Form43.h"
-
-#include <memory>
 
 namespace vorna::registries {
 
@@ -19,7 +18,6 @@ public:
 protected:
     void connectControls() override;
     void Form_Load() override;
-    void Form_Unload() override;
 
 private:
     void Command3D1_Click();  // "Gravar"
@@ -31,8 +29,9 @@ private:
     void Command3D7_Click();  // "Último"
 
     // ShowAttendant, ValidateAttendant, WriteAttendantFields and
-    // ClearAttendantForm are the pattern's Show, Validate, Write and Clear.
-    std::unique_ptr<RecordWindowPattern> record_;
+    // ClearAttendantForm are the binding's Show, Validate, Write and Clear.
+    ui::WhileLoaded<RecordBinding> attendant_;
+    ui::WhileLoaded<RecordButtons> buttons_;
 };
 
 }  // namespace vorna::registries

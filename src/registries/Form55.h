@@ -1,9 +1,8 @@
 #pragma once
-#include "common/RecordWindowPattern.h"
+#include "common/RecordBinding.h"
+#include "common/RecordButtons.h"
 #include "platform/controls/Window.h"
 #include "ui_Form55.h"
-
-#include <memory>
 
 namespace vorna::registries {
 
@@ -18,7 +17,6 @@ public:
 protected:
     void connectControls() override;
     void Form_Load() override;
-    void Form_Unload() override;
 
 private:
     void Command3D1_Click();  // "Gravar"
@@ -30,8 +28,9 @@ private:
     void Command3D7_Click();  // "Último"
 
     // ShowGroup, ValidateGroup, WriteGroupFields and ClearGroupForm
-    // are the pattern's Show, Validate, Write and Clear.
-    std::unique_ptr<RecordWindowPattern> record_;
+    // are the binding's Show, Validate, Write and Clear.
+    ui::WhileLoaded<RecordBinding> group_;
+    ui::WhileLoaded<RecordButtons> buttons_;
 };
 
 }  // namespace vorna::registries

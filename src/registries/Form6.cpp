@@ -5,9 +5,8 @@
 #include "common/KeyFilters.h"
 #include "common/MessageTexts.h"
 #include "common/ProgramState.h"
-#include "common/ToolbarHoverCaptions.h"
 #include "common/WindowRefs.h"
-#include "common/ToolbarPictures.h"
+#include "common/Toolbar.h"
 #include "platform/controls/ControlEvents.h"
 #include "platform/runtime/Runtime.h"
 
@@ -44,26 +43,18 @@ Form6::Form6()
 
 void Form6::connectControls()
 {
-    setToolbarPictures({
-        {ui->Command3D2, QStyle::SP_DialogSaveButton},     {ui->Command3D1, QStyle::SP_DialogResetButton},
-        {ui->Command3D3, QStyle::SP_TrashIcon},            {ui->Command3D4, QStyle::SP_FileDialogContentsView},
-        {ui->Command3D11, QStyle::SP_FileDialogDetailedView}, {ui->Command3D5, QStyle::SP_DialogCloseButton},
-        {ui->Command3D8, QStyle::SP_MediaSkipBackward},    {ui->Command3D9, QStyle::SP_MediaSeekBackward},
-        {ui->Command3D6, QStyle::SP_MediaSeekForward},     {ui->Command3D7, QStyle::SP_MediaSkipForward},
+    installToolbar(this, {
+        {ui->Command3D2, QStyle::SP_DialogSaveButton, ui->Label42, &Form6::Command3D2_Click},
+        {ui->Command3D1, QStyle::SP_DialogResetButton, ui->Label41, &Form6::Command3D1_Click},
+        {ui->Command3D3, QStyle::SP_TrashIcon, ui->Label40, &Form6::Command3D3_Click},
+        {ui->Command3D4, QStyle::SP_FileDialogContentsView, ui->Label39, &Form6::Command3D4_Click},
+        {ui->Command3D11, QStyle::SP_FileDialogDetailedView, ui->Label53, &Form6::Command3D11_Click},
+        {ui->Command3D5, QStyle::SP_DialogCloseButton, ui->Label57, &Form6::Command3D5_Click},
+        {ui->Command3D8, QStyle::SP_MediaSkipBackward, ui->Label51, &Form6::Command3D8_Click},
+        {ui->Command3D9, QStyle::SP_MediaSeekBackward, ui->Label52, &Form6::Command3D9_Click},
+        {ui->Command3D6, QStyle::SP_MediaSeekForward, ui->Label50, &Form6::Command3D6_Click},
+        {ui->Command3D7, QStyle::SP_MediaSkipForward, ui->Label49, &Form6::Command3D7_Click},
     });
-
-    auto* captions = new ToolbarHoverCaptions(this);
-    captions->add(ui->Command3D2, ui->Label42)
-        .add(ui->Command3D1, ui->Label41)
-        .add(ui->Command3D3, ui->Label40)
-        .add(ui->Command3D4, ui->Label39)
-        .add(ui->Command3D11, ui->Label53)
-        .add(ui->Command3D5, ui->Label57)
-        .add(ui->Command3D8, ui->Label51)
-        .add(ui->Command3D9, ui->Label52)
-        .add(ui->Command3D6, ui->Label50)
-        .add(ui->Command3D7, ui->Label49);
-
     KeyFilters::attach(ui->Text1, KeyFilters::CodeKeys);
     KeyFilters::attach(ui->Text2, KeyFilters::TextKeys);
     KeyFilters::attach(ui->Text11, KeyFilters::TextKeys);
@@ -71,17 +62,7 @@ void Form6::connectControls()
     KeyFilters::attach(ui->MaskEdBox2, KeyFilters::RateKeys);
     KeyFilters::attach(ui->MaskEdBox6, KeyFilters::RateKeys);
 
-    ui::on(ui->Command3D2).Click(this, &Form6::Command3D2_Click);
-    ui::on(ui->Command3D1).Click(this, &Form6::Command3D1_Click);
-    ui::on(ui->Command3D3).Click(this, &Form6::Command3D3_Click);
-    ui::on(ui->Command3D4).Click(this, &Form6::Command3D4_Click);
     ui::on(ui->List1).Click(this, &Form6::List1_Click);
-    ui::on(ui->Command3D11).Click(this, &Form6::Command3D11_Click);
-    ui::on(ui->Command3D5).Click(this, &Form6::Command3D5_Click);
-    ui::on(ui->Command3D8).Click(this, &Form6::Command3D8_Click);
-    ui::on(ui->Command3D9).Click(this, &Form6::Command3D9_Click);
-    ui::on(ui->Command3D6).Click(this, &Form6::Command3D6_Click);
-    ui::on(ui->Command3D7).Click(this, &Form6::Command3D7_Click);
     ui::on(ui->MaskEdBox1).GotFocus(this, &Form6::MaskEdBox1_GotFocus);
     ui::on(ui->MaskEdBox2).LostFocus(this, &Form6::MaskEdBox2_LostFocus);
     ui::on(ui->MaskEdBox6).LostFocus(this, &Form6::MaskEdBox6_LostFocus);
@@ -89,13 +70,13 @@ void Form6::connectControls()
 
 void Form6::Form_Load()
 {
-    RecordWindowSpec design;
-    design.table = QStringLiteral("PRODUTOR");
-    design.keyField = QStringLiteral("CODIGO");
-    design.codeBox = ui->Text1;
-    design.nameBox = ui->Text2;
+    RecordBindingDesign producer;
+    producer.table = QStringLiteral("PRODUTOR");
+    producer.keyField = QStringLiteral("CODIGO");
+    producer.codeBox = ui->Text1;
+    producer.nameBox = ui->Text2;
     // CODIGO is given once, when the producer is added, and never rewritten.
-    design.fields = {
+    producer.fields = {
         record::shownOnly("CODIGO", ui->Text1),
         record::always("NOME", ui->Text2),
         record::whenNotBlank("FILIAL", ui->Text23),
@@ -111,42 +92,43 @@ void Form6::Form_Load()
         record::options("POSICAO", {{ui->Option1, "1"}, {ui->Option2, "2"}, {ui->Option3, "3"}, {ui->Option4, "0"}}),
         record::options("JUROS", {{ui->Option5, "C"}, {ui->Option6, "S"}}),
     };
-    design.required = {{ui->Text2, msg::RequiredName}};
-    design.validateAlteration = false;
-    design.shownButton = ui->Command3D3;
-    design.afterAddition = AfterAddition::ReportNewKey;
-    design.texts.newRecord = ProducerAdded;
-    design.focusAfterAlteration = design.focusAfterDeletion = ui->Text1;
-    design.focusAfterAddition = design.focusAfterClear = ui->Text2;
-    design.navigation = NavigationKind::WithMessage;
-    design.search.list = ui->List1;
-    design.search.listPlace = QRect(3300, 1620, 5385, 1290);
-    design.search.showLastFound = true;
-    design.search.codeNotFound = msg::ProducerNotFoundPlain;
-    design.search.nameNotFound = msg::ProducerNotFoundAccented;
-    design.search.enterCodeOrName = msg::EnterCodeOrNamePlain;
-    design.audit = audit::Producer;
-    design.hooks.mayAlter = [this] {
-        warnWhenOtherBranch(OtherBranchAlteration);
-        return true;
-    };
-    design.hooks.mayDelete = [this] {
-        warnWhenOtherBranch(OtherBranchDeletion);
-        return true;
-    };
+    // The name is required of a new producer only.
+    producer.required = {{ui->Text2, msg::RequiredName, [this] { return !buttons_->isShown(); }}};
     // A new producer always belongs to the installation's branch.
-    design.hooks.beforeNewRow = [this] {
+    producer.hooks.beforeNewRow = [this] {
         ui->Text23->setText(QString::number(vorna::state().settings.BranchNumber));
         findLastCodeOfBranch();
     };
-    design.hooks.fillNewRow = [](db::Recordset& rs) {
+    producer.hooks.fillNewRow = [](db::Recordset& rs) {
         rs.setField(QStringLiteral("CODIGO"), Variant(vorna::state().document.LastProducerCode + 1));
         rs.setField(QStringLiteral("FILIAL"), Variant(vorna::state().settings.BranchNumber));
     };
-    record_ = std::make_unique<RecordWindowPattern>(std::move(design));
-}
+    RecordBinding& binding = ownUntilUnload(producer_, std::make_unique<RecordBinding>(std::move(producer)));
 
-void Form6::Form_Unload() { record_.reset(); }
+    RecordButtonsDesign buttons;
+    buttons.shownButton = ui->Command3D3;
+    buttons.afterAddition = AfterAddition::ReportNewKey;
+    buttons.newRecord = ProducerAdded;
+    buttons.focus.afterAlteration = buttons.focus.afterDeletion = ui->Text1;
+    buttons.focus.afterAddition = buttons.focus.afterClear = ui->Text2;
+    buttons.navigation = NavigationKind::WithMessage;
+    buttons.search.list = ui->List1;
+    buttons.search.listPlace = QRect(3300, 1620, 5385, 1290);
+    buttons.search.showLastFound = true;
+    buttons.search.codeNotFound = msg::ProducerNotFoundPlain;
+    buttons.search.nameNotFound = msg::ProducerNotFoundAccented;
+    buttons.search.enterCodeOrName = msg::EnterCodeOrNamePlain;
+    buttons.audit = audit::Producer;
+    buttons.hooks.mayAlter = [this] {
+        warnWhenOtherBranch(OtherBranchAlteration);
+        return true;
+    };
+    buttons.hooks.mayDelete = [this] {
+        warnWhenOtherBranch(OtherBranchDeletion);
+        return true;
+    };
+    ownUntilUnload(buttons_, std::make_unique<RecordButtons>(binding, std::move(buttons)));
+}
 
 // ---- codes and branches -----------------------------------------------------------
 
@@ -175,18 +157,18 @@ void Form6::warnWhenOtherBranch(const QString& warning)
 
 void Form6::Command3D2_Click()
 {
-    if (!record_->isShown())
+    if (!buttons_->isShown())
         vorna::state().document.LastProducerCode = 0;
-    record_->SaveClick();
+    buttons_->SaveClick();
 }
 
-void Form6::Command3D1_Click() { record_->ClearClick(); }
+void Form6::Command3D1_Click() { buttons_->ClearClick(); }
 
-void Form6::Command3D3_Click() { record_->DeleteClick(); }
+void Form6::Command3D3_Click() { buttons_->DeleteClick(); }
 
-void Form6::Command3D4_Click() { record_->SearchClick(); }
+void Form6::Command3D4_Click() { buttons_->SearchClick(); }
 
-void Form6::List1_Click() { record_->PickClick(); }
+void Form6::List1_Click() { buttons_->PickClick(); }
 
 void Form6::Command3D11_Click()
 {
@@ -198,13 +180,13 @@ void Form6::Command3D11_Click()
 
 void Form6::Command3D5_Click() { Unload(); }
 
-void Form6::Command3D8_Click() { record_->FirstClick(); }
+void Form6::Command3D8_Click() { buttons_->FirstClick(); }
 
-void Form6::Command3D9_Click() { record_->PreviousClick(); }
+void Form6::Command3D9_Click() { buttons_->PreviousClick(); }
 
-void Form6::Command3D6_Click() { record_->NextClick(); }
+void Form6::Command3D6_Click() { buttons_->NextClick(); }
 
-void Form6::Command3D7_Click() { record_->LastClick(); }
+void Form6::Command3D7_Click() { buttons_->LastClick(); }
 
 // ---- the rate box rules -------------------------------------------------------------
 

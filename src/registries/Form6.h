@@ -1,9 +1,8 @@
 #pragma once
-#include "common/RecordWindowPattern.h"
+#include "common/RecordBinding.h"
+#include "common/RecordButtons.h"
 #include "platform/controls/Window.h"
 #include "ui_Form6.h"
-
-#include <memory>
 
 namespace vorna::registries {
 
@@ -20,11 +19,10 @@ public:
 protected:
     void connectControls() override;
     void Form_Load() override;
-    void Form_Unload() override;
 
 private:
-    // Showing, validating, writing and clearing a producer are the record
-    // window's Show, Validate, Write and Clear, declared in Form_Load.
+    // Showing, validating, writing and clearing a producer are the binding's
+    // Show, Validate, Write and Clear, declared in Form_Load.
     void Command3D2_Click();   // "Gravar"
     void Command3D1_Click();   // "Limpar"
     void Command3D3_Click();   // "Excluir"
@@ -48,7 +46,8 @@ private:
     // The next code of the installation's branch, into LastProducerCode.
     void findLastCodeOfBranch();
 
-    std::unique_ptr<RecordWindowPattern> record_;
+    ui::WhileLoaded<RecordBinding> producer_;
+    ui::WhileLoaded<RecordButtons> buttons_;
 };
 
 }  // namespace vorna::registries

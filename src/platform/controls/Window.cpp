@@ -18,6 +18,10 @@ Window::Window(QWidget* parent) : QWidget(parent, Qt::Window)
 
 Window::~Window()
 {
+    // A window destroyed while loaded: its helpers go before its controls, the
+    // last kept first.
+    while (!owned_.empty())
+        owned_.pop_back();
     // The reference must not hand out a destroyed window.
     detail::forgetWindow(this);
 }
@@ -77,12 +81,42 @@ void Window::Unload()
     unloading_ = false;
 }
 
-// The controls may be in the middle of their own event (the "Sair" button that
-// unloads its window), so they leave the window now and are destroyed once the
-// program is back in its event loop.
+namespace {
+
+// The helpers a window kept while loaded, on their way out with its controls.
+// A child of the discarded controls' holder, made before them, so the helpers
+// go first and may still reach their controls as they go.
+class DiscardedHelpers : public QObject {
+public:
+    DiscardedHelpers(std::vector<std::shared_ptr<void>> helpers, QObject* parent)
+        : QObject(parent), helpers_(std::move(helpers))
+    {
+    }
+    ~DiscardedHelpers() override
+    {
+        while (!helpers_.empty())
+            helpers_.pop_back();  // the last kept first, as members go
+    }
+
+private:
+    std::vector<std::shared_ptr<void>> helpers_;
+};
+
+}  // namespace
+
+// The controls and helpers may be in the middle of their own event (the "Sair"
+// button that unloads its window, a save whose hand-over does), so they leave
+// the window now and are destroyed once the program is back in its event loop.
 void Window::discardControls()
 {
     auto* discarded = new QWidget;
+    std::vector<std::shared_ptr<void>> helpers;
+    for (Owned& owned : owned_) {
+        owned.emptySlot();
+        helpers.push_back(std::move(owned.helper));
+    }
+    owned_.clear();
+    new DiscardedHelpers(std::move(helpers), discarded);
     const QObjectList children = this->children();
     for (QObject* child : children) {
         if (auto* widget = qobject_cast<QWidget*>(child))

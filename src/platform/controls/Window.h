@@ -1,9 +1,55 @@
 #pragma once
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <typeindex>
+#include <vector>
+
+namespace vorna {
+namespace report {
+class ReportControl;
+}
+namespace ui {
+class Window;
+}
+// The one routine that reaches into another window: a launch borrowing that
+// window's report control (common/ReportLaunch).
+report::ReportControl& borrowReportControl(ui::Window& owner, const char* controlName);
+}  // namespace vorna
+
+// The program's own code never touches another window's controls: windows
+// reach one another through their references and the hand-over values. Test
+// binaries (built with VORNA_SOURCE_DIR) drive a window's controls from outside.
+#if defined(VORNA_SOURCE_DIR)
+#define VORNA_CONTROLS_ACCESS public
+#else
+#define VORNA_CONTROLS_ACCESS private
+#endif
 
 namespace vorna::ui {
+
+// A helper a window builds in its load step and keeps while it is loaded (a
+// record binding, its buttons, a search). Window::ownUntilUnload fills the
+// slot; unloading empties the slot at once and destroys the helper once the
+// program is back in its event loop, as it does the controls, so a handler of
+// the helper that unloaded its own window (a save whose hand-over closes the
+// window) runs to its end.
+template <class T>
+class WhileLoaded {
+public:
+    WhileLoaded() = default;
+    WhileLoaded(const WhileLoaded&) = delete;
+    WhileLoaded& operator=(const WhileLoaded&) = delete;
+
+    T* operator->() const { return helper_; }
+    T& operator*() const { return *helper_; }
+    T* get() const { return helper_; }
+    explicit operator bool() const { return helper_ != nullptr; }
+
+private:
+    friend class Window;
+    T* helper_ = nullptr;
+};
 
 // A window of the program, with its lifecycle:
 //
@@ -19,7 +65,9 @@ namespace vorna::ui {
 // touch of a control) loads it again.
 //
 // Every child object of a window is one of its controls: it is built on load
-// and discarded on unload.
+// and discarded on unload. Whatever else the window builds in its load step
+// and keeps it holds in a WhileLoaded slot (ownUntilUnload), never in a
+// member it resets itself.
 class Window : public QWidget {
     Q_OBJECT
 public:
@@ -44,6 +92,7 @@ public:
     // loaded is loaded and left hidden.
     void ensureLoaded() { Load(); }
 
+VORNA_CONTROLS_ACCESS:
     // A control by name, loading the window first.
     template <class Control>
     Control* control(const char* name)
@@ -53,6 +102,17 @@ public:
     }
 
 protected:
+    // Keeps the helper in the slot until the window unloads (see WhileLoaded)
+    // and returns it.
+    template <class T>
+    T& ownUntilUnload(WhileLoaded<T>& slot, std::unique_ptr<T> helper)
+    {
+        T& kept = *helper;
+        slot.helper_ = helper.get();
+        owned_.push_back({std::shared_ptr<void>(std::move(helper)), [&slot] { slot.helper_ = nullptr; }});
+        return kept;
+    }
+
     // Builds the controls and wires their events; runs on every load.
     virtual void buildControls() = 0;
     // Forgets whatever the subclass keeps that points to controls; runs on
@@ -69,8 +129,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend report::ReportControl& vorna::borrowReportControl(Window& owner, const char* controlName);
+
     void discardControls();
 
+    struct Owned {
+        std::shared_ptr<void> helper;
+        std::function<void()> emptySlot;
+    };
+    std::vector<Owned> owned_;
     bool loaded_ = false;
     bool loading_ = false;
     bool unloading_ = false;
@@ -89,8 +156,8 @@ class DesignedWindow : public Window {
 public:
     explicit DesignedWindow(QWidget* parent = nullptr) : Window(parent) {}
 
-    // The controls, for another window that touches them (loads this one
-    // hidden when it is not loaded).
+VORNA_CONTROLS_ACCESS:
+    // The controls, loading the window hidden when it is not loaded.
     UiClass& controls()
     {
         ensureLoaded();
