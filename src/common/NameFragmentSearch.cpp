@@ -14,7 +14,6 @@ namespace vorna {
 
 namespace {
 
-constexpr int InvalidBookmark = 3159;
 
 }  // namespace
 
@@ -93,7 +92,7 @@ void NameFragmentSearch::pick()
         show_();
     } catch (const EngineError& e) {
         // Another workstation deleted the row since it was listed.
-        if (e.number() != err::RecordDeleted && e.number() != InvalidBookmark)
+        if (e.number() != err::RecordDeleted && e.number() != err::InvalidBookmark)
             throw;
         notFound(spec_.nameNotFound);
     }

@@ -1,4 +1,5 @@
 #include "shell/Form1.h"
+#include "platform/runtime/RegionalText.h"
 
 #include "platform/report/ReportControl.h"
 
@@ -49,7 +50,7 @@ const SettingDefault SettingDefaults[] = {
 const db::Database& connected(const db::Database& database)
 {
     if (!database.isOpen())
-        throw EngineError(91, QStringLiteral("Variável de objeto não definida."));
+        regional::raise(err::ObjectNotSet);
     return database;
 }
 

@@ -83,7 +83,7 @@ StartupErrorTable::Entry StartupErrorTable::of(int errorNumber)
     case 3043:
         return {O::EndProgram, QStringLiteral("SEU HD OU REDE ESTÃO COM PROBLEMAS! VERIFIQUE-OS!")};
     case 3049: return {O::EndProgram, Corrupted};
-    case 3159: return {O::EndProgram, Corrupted};
+    case err::InvalidBookmark: return {O::EndProgram, Corrupted};
     case err::RecordLocked: return {O::EndLoadSilently, {}};
     default: return {O::ReportAndGoOn, msg::withNumber(msg::ErrorDetected, errorNumber)};
     }

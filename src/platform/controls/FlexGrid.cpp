@@ -1,7 +1,9 @@
 #include "platform/controls/FlexGrid.h"
+#include "platform/runtime/RegionalText.h"
 
 #include "platform/controls/Twips.h"
 #include "platform/runtime/EngineError.h"
+#include "platform/runtime/RegionalText.h"
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
@@ -10,9 +12,6 @@ namespace vorna::ui {
 
 // Error numbers the grid control reports.
 namespace {
-constexpr int InvalidRowValue = 30009;
-constexpr int InvalidColValue = 30010;
-constexpr int SubscriptOutOfRange = 381;
 }  // namespace
 
 // Shows the grid's cells: the scrolling ones as the table, the fixed row and
@@ -157,7 +156,7 @@ void FlexGrid::structureChanged()
 int FlexGrid::ColWidth(int col) const
 {
     if (col < 0 || col >= cols_)
-        throw EngineError(SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+        regional::raise(err::InvalidPropertyArrayIndex);
     const int width = widthsTwips_[static_cast<size_t>(col)];
     if (width >= 0)
         return width;
@@ -169,7 +168,7 @@ int FlexGrid::ColWidth(int col) const
 void FlexGrid::setColWidth(int col, int widthTwips)
 {
     if (col < 0 || col >= cols_)
-        throw EngineError(SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+        regional::raise(err::InvalidPropertyArrayIndex);
     widthsTwips_[static_cast<size_t>(col)] = widthTwips;
     if (col < fixedCols_)
         verticalHeader()->setFixedWidth(twips(widthTwips));
@@ -180,14 +179,14 @@ void FlexGrid::setColWidth(int col, int widthTwips)
 QString FlexGrid::TextMatrix(int row, int col) const
 {
     if (!inRange(row, col))
-        throw EngineError(SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+        regional::raise(err::InvalidPropertyArrayIndex);
     return cells_[static_cast<size_t>(row * cols_ + col)];
 }
 
 void FlexGrid::setTextMatrix(int row, int col, const QString& text)
 {
     if (!inRange(row, col))
-        throw EngineError(SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+        regional::raise(err::InvalidPropertyArrayIndex);
     cells_[static_cast<size_t>(row * cols_ + col)] = text;
     model_->cellChanged(row, col);
 }
@@ -195,14 +194,14 @@ void FlexGrid::setTextMatrix(int row, int col, const QString& text)
 void FlexGrid::setRow(int row)
 {
     if (row < 0 || row >= rows_)
-        throw EngineError(InvalidRowValue, QStringLiteral("Invalid Row value"));
+        regional::raise(err::InvalidRowValue);
     row_ = row;
 }
 
 void FlexGrid::setCol(int col)
 {
     if (col < 0 || col >= cols_)
-        throw EngineError(InvalidColValue, QStringLiteral("Invalid Col value"));
+        regional::raise(err::InvalidColValue);
     col_ = col;
 }
 

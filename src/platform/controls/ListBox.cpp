@@ -1,4 +1,5 @@
 #include "platform/controls/ListBox.h"
+#include "platform/runtime/RegionalText.h"
 
 #include "platform/controls/ListOrder.h"
 #include "platform/runtime/EngineError.h"
@@ -30,7 +31,7 @@ int ListBox::AddItem(const QString& item, int index)
     else if (index >= 0 && index <= count())
         position = index;
     else if (index > count())
-        throw EngineError(5, QStringLiteral("Invalid procedure call or argument"));
+        regional::raise(err::InvalidProcedureCall);
     ++quiet_;
     insertItem(position, item);
     --quiet_;
@@ -57,7 +58,7 @@ void ListBox::AddItems(const QStringList& items, const QVariantList& itemData)
 void ListBox::RemoveItem(int index)
 {
     if (index < 0 || index >= count())
-        throw EngineError(5, QStringLiteral("Invalid procedure call or argument"));
+        regional::raise(err::InvalidProcedureCall);
     ++quiet_;
     delete takeItem(index);
     --quiet_;
@@ -80,14 +81,14 @@ QVariant ListBox::ItemData(int index) const
 void ListBox::setItemData(int index, const QVariant& value)
 {
     if (index < 0 || index >= count())
-        throw EngineError(381, QStringLiteral("Invalid property array index"));
+        regional::raise(err::InvalidPropertyArrayIndex);
     item(index)->setData(Qt::UserRole, value);
 }
 
 void ListBox::setListIndex(int index)
 {
     if (index < -1 || index >= count())
-        throw EngineError(380, QStringLiteral("Invalid property value"));
+        regional::raise(err::InvalidPropertyValue);
     setCurrentRow(index);
 }
 

@@ -1,4 +1,5 @@
 #include "platform/controls/PickList.h"
+#include "platform/runtime/RegionalText.h"
 
 #include "platform/controls/ListOrder.h"
 #include "platform/runtime/EngineError.h"
@@ -81,7 +82,7 @@ int PickList::AddItem(const QString& item, int index)
     else if (index >= 0 && index <= count())
         position = index;
     else if (index > count())
-        throw EngineError(5, QStringLiteral("Invalid procedure call or argument"));
+        regional::raise(err::InvalidProcedureCall);
     quietly([&] {
         const int chosen = currentIndex();
         const QString typed = isEditable() ? currentText() : QString();
@@ -99,7 +100,7 @@ int PickList::AddItem(const QString& item, int index)
 void PickList::RemoveItem(int index)
 {
     if (index < 0 || index >= count())
-        throw EngineError(5, QStringLiteral("Invalid procedure call or argument"));
+        regional::raise(err::InvalidProcedureCall);
     quietly([&] { removeItem(index); });
 }
 
@@ -117,7 +118,7 @@ QString PickList::List(int index) const { return index >= 0 && index < count() ?
 void PickList::setListIndex(int index)
 {
     if (index < -1 || index >= count())
-        throw EngineError(380, QStringLiteral("Invalid property value"));
+        regional::raise(err::InvalidPropertyValue);
     setCurrentIndex(index);
     changedSinceActivation_ = false;
 }

@@ -20,21 +20,25 @@ QString standardText(int number) {
     case err::FieldTooSmall:
         return QStringLiteral("O campo é pequeno demais para aceitar a quantidade de dados informada.");
     case err::RecordDeleted: return QStringLiteral("Registro excluído.");
+    case err::DataChanged:
+        return QStringLiteral("Não foi possível gravar; os dados foram alterados por outro usuário desde a edição.");
+    case err::InvalidBookmark: return QStringLiteral("Indicador inválido.");
+    case err::ObjectNotSet: return QStringLiteral("Variável de objeto não definida.");
     case err::RecordLocked:
         return QStringLiteral("Não foi possível gravar; registro bloqueado por outro usuário.");
     case err::ItemNotFound: return QStringLiteral("Item não encontrado nesta coleção.");
-    case err2::DiskFull: return QStringLiteral("Não há espaço suficiente no disco.");
-    case err2::ReadOnly: return QStringLiteral("O banco de dados é somente leitura.");
-    case err2::DiskReadError: return QStringLiteral("Erro de leitura do disco.");
-    case err2::DiskError: return QStringLiteral("Erro de disco ou de rede.");
+    case err::DiskFull: return QStringLiteral("Não há espaço suficiente no disco.");
+    case err::ReadOnly: return QStringLiteral("O banco de dados é somente leitura.");
+    case err::DiskReadError: return QStringLiteral("Erro de leitura do disco.");
+    case err::DiskOrNetworkError: return QStringLiteral("Erro de disco ou de rede.");
     case err::OutOfMemory: return QStringLiteral("Memória insuficiente.");
-    case err2::NotADatabase:
+    case err::DatabaseDamaged:
         return QStringLiteral("Não foi possível abrir o banco de dados: formato não reconhecido "
                               "ou arquivo danificado.");
-    case err2::UnknownName: return QStringLiteral("Nome de campo não reconhecido no critério.");
-    case err2::NullNotAllowed: return QStringLiteral("O campo não pode conter um valor nulo.");
-    case err2::RuleViolated: return QStringLiteral("O valor viola uma regra de validação do campo.");
-    case err2::CriteriaTypeMismatch:
+    case err::UnknownName: return QStringLiteral("Nome de campo não reconhecido no critério.");
+    case err::NullNotAllowed: return QStringLiteral("O campo não pode conter um valor nulo.");
+    case err::RuleViolated: return QStringLiteral("O valor viola uma regra de validação do campo.");
+    case err::CriteriaTypeMismatch:
         return QStringLiteral("Tipo de dados incompatível na expressão de critério.");
     default: return QStringLiteral("Erro reservado.");
     }
@@ -101,20 +105,20 @@ void raiseSqlite(sqlite3* db, int rc) {
     case SQLITE_CONSTRAINT_ROWID:
         raise(err::DuplicateKey, detail);
     case SQLITE_CONSTRAINT_NOTNULL:
-        raise(err2::NullNotAllowed, detail);
+        raise(err::NullNotAllowed, detail);
     case SQLITE_FULL:
-        raise(err2::DiskFull);
+        raise(err::DiskFull);
     case SQLITE_NOMEM:
     case SQLITE_IOERR_NOMEM:
         raise(err::OutOfMemory);
     case SQLITE_IOERR_READ:
     case SQLITE_IOERR_SHORT_READ:
-        raise(err2::DiskReadError, detail);
+        raise(err::DiskReadError, detail);
     case SQLITE_READONLY:
-        raise(err2::ReadOnly);
+        raise(err::ReadOnly);
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
-        raise(err2::NotADatabase, detail);
+        raise(err::DatabaseDamaged, detail);
     case SQLITE_CANTOPEN:
         raise(err::FileNotFound, detail);
     case SQLITE_MISMATCH:
@@ -125,10 +129,10 @@ void raiseSqlite(sqlite3* db, int rc) {
     switch (rc & 0xFF) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED: raise(err::RecordLocked);
-    case SQLITE_CONSTRAINT: raise(err2::RuleViolated, detail);
-    case SQLITE_IOERR: raise(err2::DiskError, detail);
-    case SQLITE_READONLY: raise(err2::ReadOnly);
-    case SQLITE_CORRUPT: raise(err2::NotADatabase, detail);
+    case SQLITE_CONSTRAINT: raise(err::RuleViolated, detail);
+    case SQLITE_IOERR: raise(err::DiskOrNetworkError, detail);
+    case SQLITE_READONLY: raise(err::ReadOnly);
+    case SQLITE_CORRUPT: raise(err::DatabaseDamaged, detail);
     default: raise(err::Reserved, detail);
     }
 }
@@ -204,9 +208,9 @@ bool endsTransaction(int number) {
     switch (number) {
     case err::RecordLocked:
     case err::OutOfMemory:
-    case err2::DiskFull:
-    case err2::DiskReadError:
-    case err2::DiskError: return true;
+    case err::DiskFull:
+    case err::DiskReadError:
+    case err::DiskOrNetworkError: return true;
     default: return false;
     }
 }
@@ -251,7 +255,7 @@ void Database::Connection::rollbackScope(int level) noexcept {
             const QByteArray name = savepoint(level);
             const QByteArray sql = "ROLLBACK TO " + name + ";RELEASE " + name;
             if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
-                abandon(err2::DiskError);
+                abandon(err::DiskOrNetworkError);
         }
         ++rollbacks_;
     }
@@ -261,7 +265,7 @@ void Database::Connection::rollbackScope(int level) noexcept {
 
 void Database::Connection::failScope(int level, int number) noexcept {
     const bool lost = level > 1 && sqlite3_get_autocommit(db);
-    if (level > 1 && (lost || endsTransaction(number))) abandon(number ? number : err2::DiskError);
+    if (level > 1 && (lost || endsTransaction(number))) abandon(number ? number : err::DiskOrNetworkError);
     rollbackScope(level);
 }
 

@@ -15,19 +15,6 @@
 // numbering.
 namespace vorna::db {
 
-// Engine numbers that only the engine itself raises.
-namespace err2 {
-inline constexpr int DiskFull = 3026;
-inline constexpr int ReadOnly = 3027;
-inline constexpr int DiskReadError = 3040;
-inline constexpr int DiskError = 3043;
-inline constexpr int NotADatabase = 3049;
-inline constexpr int UnknownName = 3070;
-inline constexpr int NullNotAllowed = 3314;
-inline constexpr int RuleViolated = 3317;
-inline constexpr int CriteriaTypeMismatch = 3464;
-}  // namespace err2
-
 // A value ready to bind: Null, a whole number, a double or UTF-8 text.
 using SqlValue = std::variant<std::monostate, qint64, double, QByteArray>;
 

@@ -369,12 +369,12 @@ private:
         QString name = t.text;
         if (isSymbol(peek(), ".") && peek(1).kind == Token::Name) {
             // TABLE.FIELD: the table must be this one.
-            if (name.compare(table_.name, Qt::CaseInsensitive) != 0) raise(err2::UnknownName, name);
+            if (name.compare(table_.name, Qt::CaseInsensitive) != 0) raise(err::UnknownName, name);
             take();
             name = take().text;
         }
         const int index = table_.indexOf(name);
-        if (index < 0) raise(err2::UnknownName, name);
+        if (index < 0) raise(err::UnknownName, name);
         const FieldInfo& f = table_.fields[size_t(index)];
         o.sql = f.quoted;
         o.kind = kindOf(f.type);
@@ -466,7 +466,7 @@ private:
                 }
             }
         } catch (const EngineError&) {
-            raise(err2::CriteriaTypeMismatch, criteria_);
+            raise(err::CriteriaTypeMismatch, criteria_);
         }
         return {};
     }

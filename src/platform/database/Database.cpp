@@ -37,7 +37,7 @@ Database Database::open(const QString& path) {
     // the program would only fail later, at its first table.
     Statement(*d.conn_, "SELECT count(*) FROM sqlite_schema").step();
     Statement pages(*d.conn_, "PRAGMA page_count");
-    if (!pages.step() || sqlite3_column_int64(pages.get(), 0) == 0) raise(err2::NotADatabase, path);
+    if (!pages.step() || sqlite3_column_int64(pages.get(), 0) == 0) raise(err::DatabaseDamaged, path);
     return d;
 }
 

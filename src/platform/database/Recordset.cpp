@@ -11,9 +11,6 @@ namespace vorna::db {
 
 namespace {
 constexpr qint64 Lowest = std::numeric_limits<qint64>::min();
-constexpr int ObjectNotSet = 91;
-// The row changed between Edit and Update through another workstation.
-constexpr int DataChanged = 3197;
 }  // namespace
 
 // ---- Impl ------------------------------------------------------------------
@@ -412,7 +409,7 @@ long Recordset::Impl::countOwnAbove() {
 
 namespace {
 Recordset::Impl& impl(const std::shared_ptr<Recordset::Impl>& d) {
-    if (!d) raise(ObjectNotSet, QStringLiteral("recordset not open"));
+    if (!d) raise(err::ObjectNotSet);
     if (d->seenRollbacks != d->conn->rollbacks()) d->forgetRolledBackRows();
     return *d;
 }
@@ -618,8 +615,7 @@ void Recordset::Update() {
     if (changedElsewhere) {
         // Nothing written; the row is shown as it is stored now.
         if (!r.readAt(r.plain.at, r.pos.rowid, nullptr)) r.onDeleted = true;
-        throw EngineError(DataChanged, QStringLiteral("Não foi possível gravar; os dados foram alterados "
-                                                      "por outro usuário desde a edição."));
+        raise(err::DataChanged);
     }
     if (keyField >= 0) {
         // The key is the row id: the row keeps its place under its new id.
@@ -705,12 +701,11 @@ Variant Recordset::bookmark() const {
 }
 
 void Recordset::setBookmark(const Variant& mark) {
-    constexpr int InvalidBookmark = 3159;
-    Impl& r = impl(d_);
-    if (!mark.isNumeric() && mark.type() != Variant::Type::Double) raise(InvalidBookmark);
+        Impl& r = impl(d_);
+    if (!mark.isNumeric() && mark.type() != Variant::Type::Double) raise(err::InvalidBookmark);
     const qint64 rowid = qint64(mark.numberValue());
     const Impl::Position p{Impl::At::Row, rowid, r.ownIndexOf(rowid)};
-    if (p.ownIndex < 0 && rowid > r.lastRowidAtOpen && !r.rolledBack.count(rowid)) raise(InvalidBookmark);
+    if (p.ownIndex < 0 && rowid > r.lastRowidAtOpen && !r.rolledBack.count(rowid)) raise(err::InvalidBookmark);
     r.dropPending();
     r.endRun();
     const bool present = r.readAt(r.plain.at, rowid, nullptr);

@@ -21,8 +21,13 @@ QString errorText(int number) {
     case err::InvalidProcedureCall: return QStringLiteral("Chamada de procedimento ou argumento inválido");
     case err::Overflow: return QStringLiteral("Estouro");
     case err::OutOfMemory: return QStringLiteral("Memória insuficiente");
-    case 9: return QStringLiteral("Subscrito fora do intervalo");
-    case 11: return QStringLiteral("Divisão por zero");
+    case err::SubscriptOutOfRange: return QStringLiteral("Subscrito fora do intervalo");
+    case err::DivisionByZero: return QStringLiteral("Divisão por zero");
+    case err::ObjectNotSet: return QStringLiteral("Variável de objeto não definida");
+    case err::InvalidPropertyValue: return QStringLiteral("Valor de propriedade inválido");
+    case err::InvalidPropertyArrayIndex: return QStringLiteral("Índice de matriz de propriedade inválido");
+    case err::InvalidRowValue: return QStringLiteral("Valor de Row inválido");
+    case err::InvalidColValue: return QStringLiteral("Valor de Col inválido");
     case err::TypeMismatch: return QStringLiteral("Tipos incompatíveis");
     case err::InvalidUseOfNull: return QStringLiteral("Uso inválido de Nulo");
     default: return QStringLiteral("Erro definido pelo aplicativo ou pelo objeto");

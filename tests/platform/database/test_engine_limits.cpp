@@ -101,11 +101,11 @@ TEST_F(EngineTest, OnlyADatabaseFileOpens) {
         QByteArray content;
         int error;
     } cases[] = {
-        {"an empty file", QByteArray(), err2::NotADatabase},
-        {"one byte", QByteArray("x"), err2::NotADatabase},
-        {"a short text", QByteArray(50, 'x'), err2::NotADatabase},
-        {"a page of text", QByteArray(4096, 'x'), err2::NotADatabase},
-        {"a database's first hundred bytes", database.left(100), err2::NotADatabase},
+        {"an empty file", QByteArray(), err::DatabaseDamaged},
+        {"one byte", QByteArray("x"), err::DatabaseDamaged},
+        {"a short text", QByteArray(50, 'x'), err::DatabaseDamaged},
+        {"a page of text", QByteArray(4096, 'x'), err::DatabaseDamaged},
+        {"a database's first hundred bytes", database.left(100), err::DatabaseDamaged},
         {"a database", database, 0},
     };
     int n = 0;
