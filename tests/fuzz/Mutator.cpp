@@ -12,7 +12,7 @@ constexpr qsizetype kMaxPool = 400;
 
 QChar Mutator::randomChar() {
     static const char16_t odd[] = {u'\0', u'\t', u'\n', u'ç', u'ã', u'é', u'\u00a0', u'\u2028',
-                                   u'\uffff', u'\ud800', u'\udc00', u'\u00bf'};
+                                   u'\uffff', char16_t(0xd800), char16_t(0xdc00), u'\u00bf'};
     if (below(8) == 0) return QChar(odd[below(int(std::size(odd)))]);
     return QChar(char16_t(0x20 + below(0x5f)));
 }
