@@ -39,6 +39,12 @@ bool accepts(const QString& text, F&& f) {
     }
 }
 
+QStringList texts(std::initializer_list<const char*> list) {
+    QStringList out;
+    for (const char* t : list) out << QString::fromUtf8(t);
+    return out;
+}
+
 QString repeated(const char* piece, int times) {
     return QString::fromUtf8(piece).repeated(times);
 }
@@ -76,25 +82,20 @@ bool compiles(const QString& text) {
     return accepts<EngineError>(text, [&] { db::compileCriteria(text, table); });
 }
 
-const QStringList kCriteriaSeeds = {
-    QStringLiteral("CODIGO = 12"),
-    QStringLiteral("NOME LIKE 'ANA*' AND ATIVO = True"),
-    QStringLiteral("[NOME-SOCIAL] LIKE '*x*' OR TRIM(NOME) LIKE 'A?'"),
-    QStringLiteral("NASCIMENTO >= #12/31/1999# AND NASCIMENTO < #01/01/2001#"),
-    QStringLiteral("PREMIO NOT BETWEEN 1 AND 2.5 AND IDADE IN (1, 2, 3)"),
-    QStringLiteral("NOT (OBS IS NULL) AND NOT TAXA IS NOT NULL"),
-    QStringLiteral("NOME = 'D''Ávila' OR NOME = \"x\"\"y\""),
-    QStringLiteral("CODIGO LIKE 123 AND NOME <> 'A'"),
-};
-const QStringList kCriteriaTokens = {
-    QStringLiteral(" AND "), QStringLiteral(" OR "), QStringLiteral("NOT "), QStringLiteral("("),
-    QStringLiteral(")"), QStringLiteral("'"), QStringLiteral("\""), QStringLiteral("#"),
-    QStringLiteral(" LIKE "), QStringLiteral(" BETWEEN "), QStringLiteral(" IN ("), QStringLiteral(" IS NULL"),
-    QStringLiteral("["), QStringLiteral("]"), QStringLiteral("TRIM("), QStringLiteral(","),
-    QStringLiteral("CODIGO"), QStringLiteral("NASCIMENTO"), QStringLiteral("99999999999999999999"),
-    QStringLiteral("1e308"), QStringLiteral("#13/45/20000#"), QStringLiteral("*"), QStringLiteral("?"),
-    QStringLiteral("<="), QStringLiteral("<>"), QStringLiteral("="), QStringLiteral("True"),
-};
+const QStringList kCriteriaSeeds = texts({
+    "CODIGO = 12",
+    "NOME LIKE 'ANA*' AND ATIVO = True",
+    "[NOME-SOCIAL] LIKE '*x*' OR TRIM(NOME) LIKE 'A?'",
+    "NASCIMENTO >= #12/31/1999# AND NASCIMENTO < #01/01/2001#",
+    "PREMIO NOT BETWEEN 1 AND 2.5 AND IDADE IN (1, 2, 3)",
+    "NOT (OBS IS NULL) AND NOT TAXA IS NOT NULL",
+    "NOME = 'D''Ávila' OR NOME = \"x\"\"y\"",
+    "CODIGO LIKE 123 AND NOME <> 'A'",
+});
+// Pieces the mutations insert, split at "|".
+const QStringList kCriteriaTokens = QString::fromUtf8(
+    " AND | OR |NOT |(|)|'|\"|#| LIKE | BETWEEN | IN (| IS NULL|[|]|TRIM(|,|CODIGO|NASCIMENTO|"
+    "99999999999999999999|1e308|#13/45/20000#|*|?|<=|<>|=|True").split(u'|');
 
 TEST(FuzzCriteria, SeedsAndLongButShallowTexts) {
     for (const QString& s : kCriteriaSeeds) EXPECT_TRUE(compiles(s)) << s.toStdString();
@@ -137,23 +138,18 @@ bool assigns(const QString& text) {
     return accepts<report::FormulaError>(text, [&] { report::parseAssignment(text); });
 }
 
-const QStringList kFormulaSeeds = {
-    QStringLiteral("{APOLICES.VIGENCIA} in Date(2016,1,1) to CurrentDate"),
-    QStringLiteral("{CLIENTES.NOME} = 'ANA' and not IsNull({CLIENTES.CPF})"),
-    QStringLiteral("year({PARCELAS.VENCIMENTO}) >= 2015 or month({PARCELAS.VENCIMENTO}) <> 3"),
-    QStringLiteral("{@D1} > -5.25 and (day(CurrentDate) < 10 or {@APOL} = \"321\")"),
-    QStringLiteral("D1 = 5"),
-    QStringLiteral("APOL = '321'"),
-};
-const QStringList kFormulaTokens = {
-    QStringLiteral("{"), QStringLiteral("}"), QStringLiteral("{@"), QStringLiteral("."),
-    QStringLiteral(" and "), QStringLiteral(" or "), QStringLiteral("not "), QStringLiteral("("),
-    QStringLiteral(")"), QStringLiteral(" in "), QStringLiteral(" to "), QStringLiteral("Date("),
-    QStringLiteral("CurrentDate"), QStringLiteral("IsNull("), QStringLiteral("year("),
-    QStringLiteral(","), QStringLiteral("'"), QStringLiteral("\""), QStringLiteral("-"),
-    QStringLiteral("<="), QStringLiteral("<>"), QStringLiteral("="), QStringLiteral("1e309"),
-    QStringLiteral("99999999999999999999999"),
-};
+const QStringList kFormulaSeeds = texts({
+    "{APOLICES.VIGENCIA} in Date(2016,1,1) to CurrentDate",
+    "{CLIENTES.NOME} = 'ANA' and not IsNull({CLIENTES.CPF})",
+    "year({PARCELAS.VENCIMENTO}) >= 2015 or month({PARCELAS.VENCIMENTO}) <> 3",
+    "{@D1} > -5.25 and (day(CurrentDate) < 10 or {@APOL} = \"321\")",
+    "D1 = 5",
+    "APOL = '321'",
+});
+// Pieces the mutations insert, split at "|".
+const QStringList kFormulaTokens = QString::fromUtf8(
+    "{|}|{@|.| and | or |not |(|)| in | to |Date(|CurrentDate|IsNull(|year(|,|'|\"|-|<=|<>|=|"
+    "1e309|99999999999999999999999").split(u'|');
 
 TEST(FuzzFormula, SeedsAndLongButShallowTexts) {
     for (int i = 0; i < 4; ++i) EXPECT_TRUE(parses(kFormulaSeeds[i])) << kFormulaSeeds[i].toStdString();
@@ -193,13 +189,13 @@ TEST(FuzzFormula, MutatedTexts) {
 
 // ---- runtime conversions and Format ---------------------------------------------
 
-const QStringList kNamedFormats = {
-    QStringLiteral("General Date"), QStringLiteral("Long Date"),   QStringLiteral("Medium Date"),
-    QStringLiteral("Short Date"),   QStringLiteral("Long Time"),   QStringLiteral("Medium Time"),
-    QStringLiteral("Short Time"),   QStringLiteral("General Number"), QStringLiteral("Fixed"),
-    QStringLiteral("Standard"),     QStringLiteral("Percent"),     QStringLiteral("Currency"),
-    QStringLiteral("Yes/No"),       QStringLiteral("True/False"),  QStringLiteral("On/Off"),
-};
+const QStringList kNamedFormats = texts({
+    "General Date", "Long Date",   "Medium Date",
+    "Short Date",   "Long Time",   "Medium Time",
+    "Short Time",   "General Number", "Fixed",
+    "Standard",     "Percent",     "Currency",
+    "Yes/No",       "True/False",  "On/Off",
+});
 
 bool formats(const Variant& v, const QString& fmt) {
     return accepts<EngineError>(fmt, [&] { rt::Format(v, fmt); });
