@@ -20,7 +20,8 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# build [cmake options...]: configures $BUILD with the options, then builds it.
 build() {
-    cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$BUILD" -j "$(nproc)"
+    cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    cmake --build "$BUILD" -j "${VORNA_JOBS:-$(nproc)}"
 }

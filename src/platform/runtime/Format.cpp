@@ -465,9 +465,12 @@ QString formatDate(double serial, const QString& fmtIn) {
 std::optional<QString> namedFormat(const Variant& v, const QString& name, bool& handled) {
     handled = true;
     const QString n = name.trimmed().toLower();
+    // A number outside the calendar raises 6, as the custom date formats do.
     auto serial = [&]() -> std::optional<double> {
         if (v.isString()) return regional::parseDate(v.stringValue());
-        return v.numberValue();
+        const double x = v.numberValue();
+        if (!regional::serialInRange(x)) regional::raise(err::Overflow);
+        return x;
     };
     auto number = [&]() -> std::optional<double> {
         if (v.isString()) return regional::parseNumber(v.stringValue());

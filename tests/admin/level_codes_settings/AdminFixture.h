@@ -5,6 +5,7 @@
 #include "platform/database/Recordset.h"
 #include "shell/ProgramEnd.h"
 #include "support/ProgramFixture.h"
+#include "support/Interact.h"
 #include "support/SecondWorkstation.h"
 
 #include <QApplication>
@@ -44,13 +45,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    // Types into a box as the user does: click into it, then the keys.
-    static void typeInto(QLineEdit* box, const QString& text)
-    {
-        box->setFocus(Qt::MouseFocusReason);
-        box->selectAll();
-        QTest::keyClicks(box, text);
-    }
+    static void typeInto(QLineEdit* box, const QString& text) { typeOver(box, text); }
 
     Variant stored(const QString& table, const QString& field) { return storedInFirstRow(table, field); }
 

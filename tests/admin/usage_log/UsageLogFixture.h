@@ -5,6 +5,7 @@
 #include "platform/controls/ListBox.h"
 #include "platform/controls/TextBox.h"
 #include "platform/controls/Window.h"
+#include "support/Interact.h"
 #include "support/ProgramFixture.h"
 
 #include <QApplication>
@@ -47,17 +48,9 @@ protected:
     ui::CheckBox* check(const char* name) { return c<ui::CheckBox>(name); }
     bool entryShown() { return c("Command3D4")->isEnabled(); }
 
-    static void click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    void click(const char* button) { click(c(button)); }
-
-    // Into the box, as a user does: focus, empty it, type key by key.
-    void type(const char* name, const QString& text)
-    {
-        QWidget* target = c(name);
-        target->setFocus(Qt::TabFocusReason);
-        record::clearBox(target);
-        QTest::keyClicks(target, text);
-    }
+    static void click(QWidget* button) { test::click(button); }
+    void click(const char* button) { test::click(c(button)); }
+    void type(const char* name, const QString& text) { test::type(c(name), text); }
     // Tab out of the box that has the focus.
     static void tab() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
     void typeAndLeave(const char* name, const QString& text)
@@ -80,18 +73,8 @@ protected:
     }
     static QWidget* focused() { return QApplication::focusWidget(); }
 
-    static QStringList items(const ui::ListBox* list)
-    {
-        QStringList out;
-        for (int i = 0; i < list->ListCount(); ++i)
-            out << list->List(i);
-        return out;
-    }
-    static void pickRow(ui::ListBox* list, int row)
-    {
-        const QRect r = list->visualItemRect(list->item(row));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
-    }
+    static QStringList items(const ui::ListBox* list) { return test::items(list); }
+    static void pickRow(ui::ListBox* list, int row) { test::pickRow(list, row); }
 
     // A log row, as another window or an earlier session left it; its INDICE.
     long addEntry(const Fields& fields) { return addRow("LOGUI", fields).field("INDICE").toLong(); }

@@ -6,6 +6,7 @@
 #include "platform/controls/Window.h"
 #include "platform/database/Recordset.h"
 #include "support/ProgramFixture.h"
+#include "support/Interact.h"
 #include "support/SecondWorkstation.h"
 
 #include <QApplication>
@@ -103,22 +104,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
     }
 
-    static void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
-    // Click into a box, replace its text by typing.
-    static void type(QLineEdit* box, const QString& text)
-    {
-        box->setFocus(Qt::MouseFocusReason);
-        box->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(box, Qt::Key_Delete);
-        for (const QChar ch : text) {
-            // QTest types only ASCII by key; an accented letter comes as its text.
-            if (ch.unicode() < 128)
-                QTest::keyClick(box, char(ch.unicode()));
-            else
-                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-        }
-    }
+    static void click(QWidget* widget) { test::click(widget); }
+    static void type(QLineEdit* box, const QString& text) { typeOver(box, text); }
     static QWidget* focused() { return QApplication::focusWidget(); }
 
     QCheckBox* box(const RightPlace& place)

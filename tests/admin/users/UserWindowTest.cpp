@@ -247,7 +247,7 @@ TEST_F(UserWindowTest, EachButtonShowsItsOwnCaption)
 {
     open();
     QCursor::setPos(QPoint(5000, 5000));
-    const std::pair<QWidget*, const char*> buttons[] = {
+    const std::vector<std::pair<QWidget*, QString>> buttons = {
         {w().Command3D1, "Gravar"},   {w().Command3D2, "Limpar"},   {w().Command3D3, "Excluir"},
         {w().Command3D5, "Sair"},     {w().Command3D8, "Primeiro"}, {w().Command3D9, "Anterior"},
         {w().Command3D6, "Próximo"},  {w().Command3D7, "Último"}};
@@ -264,12 +264,7 @@ TEST_F(UserWindowTest, EachButtonShowsItsOwnCaption)
     // A disabled button shows no caption: let every button be pointed at.
     w().Command3D2->setEnabled(true);
     w().Command3D3->setEnabled(true);
-    for (const auto& [button, caption] : buttons) {
-        QTest::mouseMove(button, QPoint(3, 3));
-        EXPECT_EQ(visibleCaptions(), QStringList{QString::fromUtf8(caption)});
-    }
-    QTest::mouseMove(&window(), QPoint(200, 3));
-    EXPECT_TRUE(visibleCaptions().isEmpty());
+    expectEachButtonsCaption(buttons, &window(), QPoint(200, 3), visibleCaptions, QPoint(3, 3));
 }
 
 // ---- the user's own rights --------------------------------------------------------

@@ -1,8 +1,8 @@
 #include "platform/runtime/Runtime.h"
+#include "ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
-using vorna::EngineError;
 using vorna::Variant;
 namespace rt = vorna::rt;
 
@@ -11,16 +11,6 @@ namespace {
 Variant day(int d, int m, int y) { return Variant::date(QDate(y, m, d)); }
 
 QString text(const Variant& v) { return rt::CStr(v); }
-
-template <typename F>
-int errorNumberOf(F&& f) {
-    try {
-        f();
-    } catch (const EngineError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 }  // namespace
 

@@ -1,6 +1,9 @@
 #include "platform/runtime/Runtime.h"
+#include "ErrorNumber.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 using vorna::Variant;
 namespace rt = vorna::rt;
@@ -159,6 +162,28 @@ TEST(FormatNamed, RegionalNamedFormats) {
         {Variant(1234.5), "Currency", "R$ 1.234,50"},
         {Variant(-1234.5), "Currency", "-R$ 1.234,50"},
         {Variant(0.38), "General Number", "0,38"},
+    });
+}
+
+// A number outside 01/01/0100 .. 31/12/9999 names no day: every date format,
+// named or written out, raises 6 rather than inventing a year or a month.
+TEST(FormatDate, NumbersOutsideTheCalendarRaiseOverflow) {
+    const char* formats[] = {"Long Date", "Medium Date", "Short Date", "General Date",
+                             "Long Time", "Medium Time", "Short Time", "dd/mm/yyyy",
+                             "dddd, d \"de\" mmmm \"de\" yyyy", "hh:nn"};
+    const double numbers[] = {3000000, 2958466, -657435, 1e300, -1e300,
+                              std::numeric_limits<double>::infinity(),
+                              std::numeric_limits<double>::quiet_NaN()};
+    for (const char* format : formats)
+        for (double x : numbers)
+            EXPECT_EQ(errorNumberOf([&] { rt::Format(Variant(x), QString::fromUtf8(format)); }), 6)
+                << x << " through \"" << format << '"';
+    // The last and the first day still show.
+    expectAll({
+        {Variant(2958465), "Long Date", "sexta-feira, 31 de dezembro de 9999"},
+        {Variant(2958465.99999), "Short Date", "31/12/9999"},
+        {Variant(-657434), "Short Date", "01/01/0100"},
+        {Variant(-657434), "Medium Date", "01-jan-00"},
     });
 }
 

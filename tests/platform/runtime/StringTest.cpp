@@ -1,22 +1,10 @@
 #include "platform/runtime/Runtime.h"
+#include "ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
-using vorna::EngineError;
 using vorna::Variant;
 namespace rt = vorna::rt;
-
-namespace {
-template <typename F>
-int errorNumberOf(F&& f) {
-    try {
-        f();
-    } catch (const EngineError& e) {
-        return e.number();
-    }
-    return 0;
-}
-}  // namespace
 
 TEST(Val, ReadsTheLeadingNumberWithAPoint) {
     struct Case {

@@ -1,4 +1,5 @@
 #include "platform/runtime/Runtime.h"
+#include "ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
@@ -10,16 +11,6 @@ using vorna::Variant;
 namespace rt = vorna::rt;
 
 namespace {
-
-template <typename F>
-int errorNumberOf(F&& f) {
-    try {
-        f();
-    } catch (const EngineError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 Variant day(int d, int m, int y) { return Variant::date(QDate(y, m, d)); }
 

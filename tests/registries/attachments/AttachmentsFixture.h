@@ -4,6 +4,7 @@
 #include "platform/controls/Twips.h"
 #include "platform/database/Recordset.h"
 #include "registries/Form28.h"
+#include "support/Interact.h"
 #include "support/ProgramFixture.h"
 
 #include <QApplication>
@@ -127,18 +128,8 @@ protected:
         return out;
     }
 
-    static void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
-
-    // Types into a box as the user does: click into it, replace what it holds.
-    static void typeInto(QLineEdit* box, const QString& text)
-    {
-        box->setFocus(Qt::MouseFocusReason);
-        box->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(box, Qt::Key_Delete);
-        else
-            QTest::keyClicks(box, text);
-    }
+    static void click(QWidget* control) { test::click(control); }
+    static void typeInto(QLineEdit* box, const QString& text) { typeOver(box, text); }
 
     // A path typed into the picked-path box, then "Adicionar".
     void add(const QString& picked)

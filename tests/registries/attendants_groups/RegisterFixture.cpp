@@ -36,18 +36,6 @@ const Register& groups()
     return r;
 }
 
-SecondWorkstationLock::SecondWorkstationLock(const QString& databaseFile)
-{
-    EXPECT_EQ(sqlite3_open_v2(databaseFile.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
-    EXPECT_EQ(sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
-}
-
-SecondWorkstationLock::~SecondWorkstationLock()
-{
-    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(db_);
-}
-
 void RegisterFixture::SetUp()
 {
     ProgramFixture::SetUp();
@@ -69,16 +57,6 @@ ui::Window& RegisterFixture::open()
     w.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
     return w;
-}
-
-void RegisterFixture::type(QLineEdit* box, const QString& text)
-{
-    box->setFocus(Qt::MouseFocusReason);
-    box->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(box, Qt::Key_Delete);
-    else
-        QTest::keyClicks(box, text);
 }
 
 long RegisterFixture::store(const QString& name, std::optional<double> target)

@@ -5,7 +5,9 @@
 #include "platform/controls/PictureButton.h"
 #include "platform/controls/TextBox.h"
 #include "platform/controls/Window.h"
+#include "support/Interact.h"
 #include "support/ProgramFixture.h"
+#include "support/SecondWorkstation.h"
 
 #include <QApplication>
 #include <QTest>
@@ -36,18 +38,6 @@ inline std::ostream& operator<<(std::ostream& out, const Register& r) { return o
 const Register& attendants();
 const Register& groups();
 
-// Another workstation holding the write lock of the main database file.
-class SecondWorkstationLock {
-public:
-    explicit SecondWorkstationLock(const QString& databaseFile);
-    ~SecondWorkstationLock();
-    SecondWorkstationLock(const SecondWorkstationLock&) = delete;
-    SecondWorkstationLock& operator=(const SecondWorkstationLock&) = delete;
-
-private:
-    sqlite3* db_ = nullptr;
-};
-
 // Logged in at the first level with the main menu shown, as the register
 // windows are opened from it.
 class RegisterFixture : public ProgramFixture {
@@ -74,9 +64,8 @@ protected:
     ui::MaskEdBox* targetBox() { return control<ui::MaskEdBox>("MaskEdBox1"); }
     ui::PictureButton* button(const char* name) { return control<ui::PictureButton>(name); }
 
-    void click(const char* buttonName) { QTest::mouseClick(button(buttonName), Qt::LeftButton); }
-    // Into the box as the user does (a click), over what it held.
-    static void type(QLineEdit* box, const QString& text);
+    void click(const char* buttonName) { test::click(button(buttonName)); }
+    static void type(QLineEdit* box, const QString& text) { typeOver(box, text); }
     static QWidget* focused() { return QApplication::focusWidget(); }
 
     // A record counts as shown while "Excluir" is enabled.

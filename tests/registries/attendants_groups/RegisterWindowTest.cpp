@@ -224,7 +224,7 @@ TEST_P(RegisterWindowTest, AnAdditionRefusedByAnotherWorkstationsLockStoresNothi
     type(nameBox(), "BIA");
     dialogs.expectOk();
     {
-        SecondWorkstationLock lock(pathOf(QStringLiteral("VORNA.MDB")));
+        SecondWorkstationWriting lock(pathOf(QStringLiteral("VORNA.MDB")));
         click("Command3D1");
     }
     // The write-failure box alone: no number is reported for a row not stored.

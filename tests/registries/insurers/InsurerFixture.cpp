@@ -10,17 +10,6 @@
 
 namespace vorna::test {
 
-namespace {
-
-// Key by key, accented letters included (which QTest::keyClicks cannot send).
-void typeKeys(QWidget* box, const QString& text)
-{
-    for (QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, box, static_cast<Qt::Key>(ch.toUpper().unicode()), QString(ch), Qt::NoModifier);
-}
-
-}  // namespace
-
 void InsurerFixture::SetUp()
 {
     ProgramFixture::SetUp();
@@ -43,40 +32,6 @@ void InsurerFixture::open()
     window().Show();
     window().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
-}
-
-void InsurerFixture::click(const char* button)
-{
-    QTest::mouseClick(control(button), Qt::LeftButton);
-}
-
-void InsurerFixture::type(const char* box, const QString& text)
-{
-    QWidget* w = control(box);
-    w->setFocus(Qt::TabFocusReason);
-    record::clearBox(w);
-    typeKeys(w, text);
-}
-
-QString InsurerFixture::text(const char* box) { return record::boxText(control(box)); }
-
-void InsurerFixture::pick(int row, bool doubleClick)
-{
-    auto* list = control<ui::ListBox>("List1");
-    const QPoint at = list->visualItemRect(list->item(row)).center();
-    if (doubleClick)
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-    else
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-}
-
-QStringList InsurerFixture::listItems()
-{
-    auto* list = control<ui::ListBox>("List1");
-    QStringList names;
-    for (int i = 0; i < list->ListCount(); ++i)
-        names << list->List(i);
-    return names;
 }
 
 QString InsurerFixture::focusName() const

@@ -2,6 +2,7 @@
 #include "common/WindowRefs.h"
 #include "platform/controls/ListBox.h"
 #include "platform/controls/Window.h"
+#include "support/Interact.h"
 #include "support/ProgramFixture.h"
 #include "support/SecondWorkstation.h"
 
@@ -27,12 +28,11 @@ protected:
         return window().control<Control>(name);
     }
 
-    void click(const char* button);
-    // Puts the focus into the box, empties it and types the text key by key.
-    void type(const char* box, const QString& text);
-    QString text(const char* box);
-    void pick(int row, bool doubleClick = false);
-    QStringList listItems();
+    void click(const char* button) { test::click(control(button)); }
+    void type(const char* box, const QString& text) { test::type(control(box), text); }
+    QString text(const char* box) { return test::text(control(box)); }
+    void pick(int row, bool doubleClick = false) { pickRow(control<ui::ListBox>("List1"), row, doubleClick); }
+    QStringList listItems() { return items(control<ui::ListBox>("List1")); }
     // A record is shown while "Excluir" is enabled.
     bool shown() { return control("Command3D3")->isEnabled(); }
     QString focusName() const;

@@ -229,13 +229,11 @@ TEST_F(InsurerRecord, EachButtonShowsItsOwnCaptionAndTheSurfaceHidesThemAll)
         {"Command3D5", "Sair"},            {"Command3D8", "Primeiro"},
         {"Command3D9", "Anterior"},        {"Command3D6", "Próximo"},
         {"Command3D7", "Último"}};
-    auto visibleCaptions = [&] { return test::shownWindowLabels(window()); };
-    for (const auto& [button, caption] : captions) {
-        QTest::mouseMove(control(button), QPoint(4, 4));
-        EXPECT_EQ(visibleCaptions(), QStringList{caption}) << button;
-    }
-    QTest::mouseMove(&window(), QPoint(window().width() - 3, window().height() - 2));
-    EXPECT_TRUE(visibleCaptions().isEmpty());
+    std::vector<std::pair<QWidget*, QString>> buttons;
+    for (const auto& [button, caption] : captions)
+        buttons.emplace_back(control(button), QString::fromUtf8(caption));
+    test::expectEachButtonsCaption(buttons, &window(), QPoint(window().width() - 3, window().height() - 2),
+                                   [&] { return test::shownWindowLabels(window()); });
 }
 
 }  // namespace

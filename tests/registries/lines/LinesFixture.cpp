@@ -7,17 +7,6 @@
 
 namespace vorna::test {
 
-namespace {
-
-// Key by key, accented letters included (which QTest::keyClicks cannot send).
-void typeKeys(QWidget* box, const QString& text)
-{
-    for (QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, box, static_cast<Qt::Key>(ch.toUpper().unicode()), QString(ch), Qt::NoModifier);
-}
-
-}  // namespace
-
 void LinesFixture::open()
 {
     window().Show();
@@ -28,35 +17,6 @@ void LinesFixture::open()
 QWidget* LinesFixture::commission(int instalment)
 {
     return control(QStringLiteral("MaskEdBox%1").arg(instalment).toLatin1().constData());
-}
-
-void LinesFixture::click(const char* button)
-{
-    QTest::mouseClick(control(button), Qt::LeftButton);
-}
-
-void LinesFixture::type(QWidget* box, const QString& text)
-{
-    box->setFocus(Qt::TabFocusReason);
-    record::clearBox(box);
-    typeKeys(box, text);
-}
-
-QString LinesFixture::text(const QWidget* box) { return record::boxText(box); }
-
-void LinesFixture::pick(int row)
-{
-    auto* list = control<ui::ListBox>("List1");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
-
-QStringList LinesFixture::listItems()
-{
-    auto* list = control<ui::ListBox>("List1");
-    QStringList names;
-    for (int i = 0; i < list->ListCount(); ++i)
-        names << list->List(i);
-    return names;
 }
 
 QString LinesFixture::focusName() const

@@ -2,6 +2,7 @@
 #include "common/WindowRefs.h"
 #include "platform/controls/ListBox.h"
 #include "platform/controls/Window.h"
+#include "support/Interact.h"
 #include "support/ProgramFixture.h"
 #include "support/SecondWorkstation.h"
 
@@ -25,14 +26,13 @@ protected:
     // The commission box of an instalment, 1 to 12.
     QWidget* commission(int instalment);
 
-    void click(const char* button);
-    // Puts the focus into the box, empties it and types the text key by key.
-    void type(QWidget* box, const QString& text);
-    void type(const char* box, const QString& text) { type(control(box), text); }
-    QString text(const QWidget* box);
-    QString text(const char* box) { return text(control(box)); }
-    void pick(int row);
-    QStringList listItems();
+    void click(const char* button) { test::click(control(button)); }
+    static void type(QWidget* box, const QString& text) { test::type(box, text); }
+    void type(const char* box, const QString& text) { test::type(control(box), text); }
+    static QString text(const QWidget* box) { return test::text(box); }
+    QString text(const char* box) { return test::text(control(box)); }
+    void pick(int row) { pickRow(control<ui::ListBox>("List1"), row); }
+    QStringList listItems() { return items(control<ui::ListBox>("List1")); }
     // A line is shown while "Excluir" is enabled.
     bool shown() { return control("Command3D3")->isEnabled(); }
     QString focusName() const;

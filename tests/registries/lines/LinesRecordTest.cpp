@@ -204,13 +204,11 @@ TEST_F(LinesRecord, EachButtonShowsItsOwnCaptionAndTheSurfaceHidesThemAll)
         {"Command3D1", "Gravar"},   {"Command3D2", "Limpar"},   {"Command3D3", "Excluir"},
         {"Command3D4", "Consultar"}, {"Command3D5", "Sair"},    {"Command3D8", "Primeiro"},
         {"Command3D9", "Anterior"}, {"Command3D6", "Próximo"}, {"Command3D7", "Último"}};
-    auto visibleCaptions = [&] { return test::shownWindowLabels(window()); };
-    for (const auto& [button, caption] : captions) {
-        QTest::mouseMove(control(button), QPoint(4, 4));
-        EXPECT_EQ(visibleCaptions(), QStringList{caption}) << button;
-    }
-    QTest::mouseMove(&window(), QPoint(window().width() - 2, window().height() - 1));
-    EXPECT_TRUE(visibleCaptions().isEmpty());
+    std::vector<std::pair<QWidget*, QString>> buttons;
+    for (const auto& [button, caption] : captions)
+        buttons.emplace_back(control(button), QString::fromUtf8(caption));
+    test::expectEachButtonsCaption(buttons, &window(), QPoint(window().width() - 2, window().height() - 1),
+                                   [&] { return test::shownWindowLabels(window()); });
 }
 
 }  // namespace

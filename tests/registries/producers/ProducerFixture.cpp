@@ -89,49 +89,6 @@ std::vector<AuditEntry> ProducerFixture::auditRows()
     return rows;
 }
 
-void ProducerFixture::click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
-
-void ProducerFixture::type(QWidget* box, const QString& text)
-{
-    box->setFocus(Qt::TabFocusReason);
-    record::clearBox(box);
-    QTest::keyClicks(box, text);
-}
-
-QString ProducerFixture::text(const QWidget* box) { return record::boxText(box); }
-
 QWidget* ProducerFixture::focused() { return QApplication::focusWidget(); }
-
-QStringList ProducerFixture::items(const ui::ListBox* list)
-{
-    QStringList names;
-    for (int i = 0; i < list->ListCount(); ++i)
-        names << list->List(i);
-    return names;
-}
-
-void ProducerFixture::pickRow(ui::ListBox* list, int row)
-{
-    const QRect r = list->visualItemRect(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
-}
-
-SecondWorkstation::SecondWorkstation(const QString& databaseFile)
-{
-    EXPECT_EQ(sqlite3_open_v2(databaseFile.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
-}
-
-SecondWorkstation::~SecondWorkstation()
-{
-    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(db_);
-}
-
-void SecondWorkstation::exec(const char* sql)
-{
-    char* error = nullptr;
-    EXPECT_EQ(sqlite3_exec(db_, sql, nullptr, nullptr, &error), SQLITE_OK) << sql << ": " << (error ? error : "");
-    sqlite3_free(error);
-}
 
 }  // namespace vorna::test

@@ -6,7 +6,9 @@
 #include "platform/controls/OptionButton.h"
 #include "platform/controls/PictureButton.h"
 #include "platform/controls/TextBox.h"
+#include "support/Interact.h"
 #include "support/ProgramFixture.h"
+#include "support/SecondWorkstation.h"
 
 #include <QString>
 #include <vector>
@@ -74,32 +76,13 @@ protected:
     db::Recordset producer(int code, int branch = Branch);
     std::vector<AuditEntry> auditRows();
 
-    static void click(QWidget* button);
-    // Into the box, as a user does, emptied first and typed key by key.
-    static void type(QWidget* box, const QString& text);
-    static QString text(const QWidget* box);
     static QWidget* focused();
-    static QStringList items(const ui::ListBox* list);
-    // A click on the list's item at that row.
-    static void pickRow(ui::ListBox* list, int row);
     bool shown() const { return w_.remove->isEnabled(); }
 
     static QString writeFailure(int number) { return msg::withNumber(msg::RecordLocked, number); }
 
 private:
     ProducerWindow w_;
-};
-
-// A second workstation on the same database file, with its own connection.
-class SecondWorkstation {
-public:
-    explicit SecondWorkstation(const QString& databaseFile);
-    ~SecondWorkstation();
-    // Runs SQL on this workstation's connection; fails the test on an error.
-    void exec(const char* sql);
-
-private:
-    sqlite3* db_ = nullptr;
 };
 
 }  // namespace vorna::test
