@@ -173,11 +173,39 @@ private:
         return n;
     }
 
+    // Limits far above any formula the program builds: an absurd text is
+    // refused instead of exhausting the stack (reading it or freeing its tree).
+    static constexpr int MaxNesting = 50;
+    static constexpr int MaxJoins = 500;
+    class Deeper {
+    public:
+        Deeper(Parser& p) : p_(p)
+        {
+            if (++p_.depth_ > MaxNesting) {
+                --p_.depth_;
+                throw FormulaError(QStringLiteral("aninhamento profundo demais"), p_.peek().position);
+            }
+        }
+        ~Deeper() { --p_.depth_; }
+        Deeper(const Deeper&) = delete;
+        Deeper& operator=(const Deeper&) = delete;
+
+    private:
+        Parser& p_;
+    };
+    int joinAt()
+    {
+        if (++joins_ > MaxJoins)
+            throw FormulaError(QStringLiteral("condições demais"), peek().position);
+        return next().position;
+    }
+
     Formula orExpr()
     {
+        Deeper deeper(*this);
         Formula left = andExpr();
         while (isWord("or")) {
-            auto n = node(FormulaNode::Kind::Or, next().position);
+            auto n = node(FormulaNode::Kind::Or, joinAt());
             n->args = {left, andExpr()};
             left = n;
         }
@@ -188,7 +216,7 @@ private:
     {
         Formula left = notExpr();
         while (isWord("and")) {
-            auto n = node(FormulaNode::Kind::And, next().position);
+            auto n = node(FormulaNode::Kind::And, joinAt());
             n->args = {left, notExpr()};
             left = n;
         }
@@ -198,6 +226,7 @@ private:
     Formula notExpr()
     {
         if (isWord("not")) {
+            Deeper deeper(*this);
             auto n = node(FormulaNode::Kind::Not, next().position);
             n->args = {notExpr()};
             return n;
@@ -235,6 +264,7 @@ private:
     Formula operand()
     {
         if (isSymbol("-")) {
+            Deeper deeper(*this);
             auto n = node(FormulaNode::Kind::Negate, next().position);
             n->args = {operand()};
             return n;
@@ -308,6 +338,8 @@ private:
 
     std::vector<Token> tokens_;
     size_t pos_ = 0;
+    int depth_ = 0;
+    int joins_ = 0;
 };
 
 QString numberText(double v)

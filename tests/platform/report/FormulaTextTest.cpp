@@ -1,6 +1,7 @@
 // Selections built from typed text keep exactly the rows whose value was typed.
 #include "ReportFixture.h"
 
+#include "platform/report/Formula.h"
 #include "platform/report/FormulaText.h"
 
 using namespace vorna;
@@ -35,6 +36,32 @@ TEST_F(TypedSelection, TextBoxesSelectTheTextAsTyped)
     EXPECT_EQ(keys(textSelection(QStringLiteral("{CIAS.NOME}"), QStringLiteral("BETA PLANOS D'OESTE"))),
               QStringList{"40"});
     EXPECT_EQ(keys(textSelection(QStringLiteral("{CIAS.NOME}"), QStringLiteral("x' or '1' = '1"))), QStringList{});
+}
+
+}  // namespace
+
+namespace {
+
+// Formulas nested or joined beyond any the program writes are refused as
+// unreadable, before they can exhaust the stack.
+TEST(FormulaLimits, RefusesNestingAndJoinsBeyondReason)
+{
+    const auto nested = [](int depth) {
+        return QString(depth, u'(') + QStringLiteral("{@A} = 1") + QString(depth, u')');
+    };
+    const auto joined = [](int joins) {
+        QString f = QStringLiteral("{@A} = 1");
+        for (int i = 0; i < joins; ++i)
+            f += QStringLiteral(" and {@A} = 1");
+        return f;
+    };
+    EXPECT_NO_THROW(parseFormula(nested(20)));
+    EXPECT_NO_THROW(parseFormula(joined(200)));
+    EXPECT_NO_THROW(parseFormula(QString(20, u'-') + QStringLiteral("1 = 1")));
+    EXPECT_THROW(parseFormula(nested(60)), FormulaError);
+    EXPECT_THROW(parseFormula(joined(600)), FormulaError);
+    EXPECT_THROW(parseFormula(QString(60, u'-') + QStringLiteral("1 = 1")), FormulaError);
+    EXPECT_THROW(parseFormula(QStringLiteral("not ").repeated(60) + QStringLiteral("{@A} = 1")), FormulaError);
 }
 
 }  // namespace
