@@ -57,7 +57,7 @@ function(vorna_test)
     target_link_libraries(${ARG_NAME} PRIVATE GTest::gtest_main)
   endif()
   target_compile_definitions(${ARG_NAME} PRIVATE
-      VORNA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+      VORNA_SOURCE_DIR="${CMAKE_SOURCE_DIR}" VORNA_TEST_BINARY)
   vorna_precompile(${ARG_NAME})
   # The suites of ScreenshotTest.cpp only write pictures for a person to look
   # at: they run as a test of their own, labelled "screenshot", which the test

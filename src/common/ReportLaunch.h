@@ -12,7 +12,7 @@ class Window;
 //
 //   auto& rpt = *ui->CrystalReport1;
 //   rpt.setReportFileName(appFolder() + "\\FICCIA.RPT");
-//   rpt.setSelectionFormula("{CIAS.CODIGO} = " + ui->Text1->text());
+//   rpt.setSelectionFormula(report::numberSelection("{CIAS.CODIGO}", ui->Text1->text()));
 //   rpt.setAction(1);
 //
 // A window may borrow another window's control instead of its own; a failed

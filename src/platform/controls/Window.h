@@ -19,8 +19,8 @@ report::ReportControl& borrowReportControl(ui::Window& owner, const char* contro
 
 // The program's own code never touches another window's controls: windows
 // reach one another through their references and the hand-over values. Test
-// binaries (built with VORNA_SOURCE_DIR) drive a window's controls from outside.
-#if defined(VORNA_SOURCE_DIR)
+// binaries (built with VORNA_TEST_BINARY) drive a window's controls from outside.
+#if defined(VORNA_TEST_BINARY)
 #define VORNA_CONTROLS_ACCESS public
 #else
 #define VORNA_CONTROLS_ACCESS private

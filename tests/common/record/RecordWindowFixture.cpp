@@ -145,18 +145,6 @@ void declareProducerLike(RecordWindowSpec& design, RecordTestWindow& w)
     };
 }
 
-SecondWorkstationLock::SecondWorkstationLock(const QString& databaseFile)
-{
-    EXPECT_EQ(sqlite3_open_v2(databaseFile.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
-    EXPECT_EQ(sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
-}
-
-SecondWorkstationLock::~SecondWorkstationLock()
-{
-    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(db_);
-}
-
 void RecordWindowFixture::TearDown()
 {
     delete window_;

@@ -8,6 +8,7 @@
 #include "platform/controls/TextBox.h"
 #include "platform/controls/Window.h"
 #include "support/ProgramFixture.h"
+#include "support/SecondWorkstation.h"
 
 #include <QApplication>
 #include <QTest>
@@ -78,14 +79,7 @@ void declareAttendantLike(RecordWindowSpec& design, RecordTestWindow& w);
 void declareProducerLike(RecordWindowSpec& design, RecordTestWindow& w);
 
 // A second workstation holding the write lock of the main database file.
-class SecondWorkstationLock {
-public:
-    explicit SecondWorkstationLock(const QString& databaseFile);
-    ~SecondWorkstationLock();
-
-private:
-    sqlite3* db_ = nullptr;
-};
+using SecondWorkstationLock = SecondWorkstationWriting;
 
 class RecordWindowFixture : public ProgramFixture {
 protected:

@@ -309,6 +309,25 @@ TEST_F(ProducerRecordTest, ADeletionTheDatabaseRefusesLeavesNoAuditRow)
     EXPECT_EQ(auditRows().size(), 1u);
 }
 
+// Only the deletion fails here (the audit table stays writable): still no audit row.
+TEST_F(ProducerRecordTest, ADeletionOfARowGoneElsewhereLeavesNoAuditRow)
+{
+    std::vector<int> failures;
+    ui::setUnexpectedFailureReporter([&](const std::exception& e) {
+        if (auto* engine = dynamic_cast<const EngineError*>(&e))
+            failures.push_back(engine->number());
+    });
+    addProducer(1, Branch, "ANA");
+    auto& w = open();
+    click(w.first);
+    SecondWorkstation(pathOf("VORNA.MDB")).exec("DELETE FROM PRODUTOR");
+    dialogs.expectYes(msg::ConfirmDeletion);
+    click(w.remove);
+    ui::setUnexpectedFailureReporter({});
+    EXPECT_EQ(failures, std::vector<int>{err::RecordDeleted});
+    EXPECT_TRUE(auditRows().empty());
+}
+
 TEST_F(ProducerRecordTest, AfterTheBranchsLastProducerIsDeletedItsCodeIsGivenAgain)
 {
     addProducer(1, Branch, "ANA");
