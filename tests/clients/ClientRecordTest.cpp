@@ -106,6 +106,42 @@ TEST_P(NewClientTest, PassesTheRequiredBoxesInOrderAndIsStoredWithItsAuditRow)
 INSTANTIATE_TEST_SUITE_P(PersonTypes, NewClientTest, ::testing::ValuesIn(PersonCases),
                          [](const auto& info) { return std::string(info.param.person); });
 
+// The tax number and postal codes are stored as the digits typed, whatever
+// separators the box holds around them.
+struct DigitsCase {
+    const char* box;
+    const char* typed;
+    const char* field;
+    const char* stored;
+};
+const DigitsCase DigitsCases[] = {
+    {"Text17", "123.456.789-09", "CPF", "12345678909"},
+    {"Text17", "12345678909", "CPF", "12345678909"},
+    {"Text17", "11.222.333/0001-81", "CPF", "11222333000181"},
+    {"Text17", "11222333000181", "CPF", "11222333000181"},
+    {"Text17", "123.456", "CPF", "12345600000"},
+    {"Text7", "11010-100", "CEP-RESIDENCIA", "11010100"},
+    {"Text7", "11010100", "CEP-RESIDENCIA", "11010100"},
+    {"Text7", "1101", "CEP-RESIDENCIA", "11010000"},
+};
+
+class DigitsTest : public ClientRecordTest, public ::testing::WithParamInterface<DigitsCase> {};
+
+TEST_P(DigitsTest, StoresTheDigitsOfTheBox)
+{
+    const DigitsCase& d = GetParam();
+    open();
+    fillRequired("F");
+    type(box(d.box), d.typed);
+    type(list("Combo1"), QString(35, u'x'));  // an occupation is cut to its field
+    dialogs.expectOk(Added + "1");
+    click(button("Command3D1"));
+    EXPECT_EQ(stored(1, d.field), d.stored);
+    EXPECT_EQ(stored(1, "PROFISSAO"), QString(30, u'x'));
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, DigitsTest, ::testing::ValuesIn(DigitsCases));
+
 // ---- show, alter, clear ------------------------------------------------------------
 
 TEST_F(ClientRecordTest, ShowsTheRowByItsRulesAlterationKeepsBlankedTextAndLimparEmpties)
