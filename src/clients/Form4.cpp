@@ -70,7 +70,9 @@ Form4::Form4()
 
 void Form4::connectControls()
 {
-    const auto clickOf = [this](void (Form4::*handler)()) { return std::function<void()>([this, handler] { (this->*handler)(); }); };
+    const auto clickOf = [this](void (Form4::*handler)()) {
+        return std::function<void()>([this, handler] { (this->*handler)(); });
+    };
     installToolbar(this, std::vector<ToolbarEntry>{
         {ui->Command3D1, QStyle::SP_DialogSaveButton, ui->Label42, clickOf(&Form4::Command3D1_Click)},
         {ui->Command3D2, QStyle::SP_DialogResetButton, ui->Label41, clickOf(&Form4::Command3D2_Click)},
@@ -85,11 +87,11 @@ void Form4::connectControls()
         {ui->Command3D6, QStyle::SP_MediaSeekForward, ui->Label51, clickOf(&Form4::Command3D6_Click)},
         {ui->Command3D7, QStyle::SP_MediaSkipForward, ui->Label51, clickOf(&Form4::Command3D7_Click)},
         // Outside the visible area: the pointer never reaches them.
-        {ui->Command3D10, QStyle::SP_CustomBase, ui->Label58, {}},
-        {ui->Command3D11, QStyle::SP_CustomBase, ui->Label53, {}},
-        {ui->Command3D13, QStyle::SP_CustomBase, ui->Label57, {}},
-        {ui->Command3D28, QStyle::SP_CustomBase, ui->Label68, {}},
-        {ui->Command3D29, QStyle::SP_CustomBase, ui->Label66, {}},
+        {ui->Command3D10, QStyle::SP_FileDialogDetailedView, ui->Label58, {}},
+        {ui->Command3D11, QStyle::SP_FileDialogDetailedView, ui->Label53, {}},
+        {ui->Command3D13, QStyle::SP_FileDialogInfoView, ui->Label57, {}},
+        {ui->Command3D28, QStyle::SP_FileDialogInfoView, ui->Label68, {}},
+        {ui->Command3D29, QStyle::SP_FileDialogInfoView, ui->Label66, {}},
     });
     setToolbarPictures({
         {ui->Command3D21, QStyle::SP_FileDialogContentsView}, {ui->Command3D14, QStyle::SP_FileDialogContentsView},
@@ -106,7 +108,11 @@ void Form4::connectControls()
     ui::on(ui->Combo8).Click(this, &Form4::Combo8_Click);
 
     deletionPanel_ = new PasswordPanel(ui->Frame3D6, ui->Text29);
-    deletionPanel_->add({.password = [] { return vorna::state().settings.DeletionPassword.toString(); },
+    deletionPanel_->add({.password =
+                             [] {
+                                 const Variant& password = vorna::state().settings.DeletionPassword;
+                                 return password.isNull() ? QString() : password.toString();
+                             },
                          .wrongPassword = WrongDeletionPassword,
                          .covered = {ui->Frame3D2, ui->Frame3D5, ui->Frame3D9, ui->Frame3D8},
                          .left = 4650,

@@ -127,7 +127,9 @@ std::vector<record::Field> Form4::BoundFields()
     std::vector<Field> f = {
         shownOnly(QStringLiteral("CODIGO"), ui->Text1),
         options(QStringLiteral("TIPOETI"),
-                {{ui->Option3, QStringLiteral("R")}, {ui->Option4, QStringLiteral("C")}, {ui->Option5, QStringLiteral(" ")}}),
+                {{ui->Option3, QStringLiteral("R")},
+                 {ui->Option4, QStringLiteral("C")},
+                 {ui->Option5, QStringLiteral(" ")}}),
         Field::flag(QStringLiteral("MALAS"), ui->Check7, QStringLiteral("A"), QStringLiteral("I")),
         Field::flag(QStringLiteral("VIP"), ui->Check20, QStringLiteral("V"), QStringLiteral(" ")),
         always(QStringLiteral("NOME"), ui->Text2),
@@ -202,7 +204,8 @@ bool Form4::MayShowToOwner()
 {
     Session& session = vorna::state().session;
     Variant owner(QStringLiteral(" "));
-    const std::optional<QString> producer = db::wholeNumber(textOf(client_->recordset().field(QStringLiteral("PRODUTOR"))));
+    const std::optional<QString> producer =
+        db::wholeNumber(textOf(client_->recordset().field(QStringLiteral("PRODUTOR"))));
     if (producer) {
         producers_->FindFirst(QStringLiteral("CODIGO = ") + *producer);
         if (!producers_->NoMatch()) {
@@ -295,7 +298,8 @@ void Form4::SaveClientFields(db::Recordset& rs)
 
     const QString person = ui->Combo2->Text();
     if (!ui->Option3->Value() && !ui->Option4->Value() && !ui->Option5->Value())
-        rs.setField(QStringLiteral("TIPOETI"), Variant(person == QLatin1String("F") ? QStringLiteral("R") : QStringLiteral("C")));
+        rs.setField(QStringLiteral("TIPOETI"),
+                    Variant(person == QLatin1String("F") ? QStringLiteral("R") : QStringLiteral("C")));
     // Every client of this window belongs to branch 1.
     rs.setField(QStringLiteral("FILIAL"), Variant(1));
     rs.setField(QStringLiteral("TARJA"), Variant(QStringLiteral("N")));
