@@ -248,13 +248,20 @@ void Form4::Command3D21_Click()
         msg::notFound(EnterPieceOfName);
         return;
     }
-    buttons_->search()->listByName();
+    // A name that matches nothing here leaves "Anexos" as it was.
+    const bool attachments = ui->Command3D24->isEnabled();
+    if (!buttons_->search()->listByName())
+        ui->Command3D24->setEnabled(attachments);
 }
 
 void Form4::Text1_LostFocus()
 {
-    if (!rt::Trim(ui->Text1->text()).isEmpty())
-        buttons_->search()->findByCode();
+    if (rt::Trim(ui->Text1->text()).isEmpty())
+        return;
+    // Only "Consultar" puts the name list away when the code is not found.
+    const bool listShown = !ui->List1->isHidden();
+    if (!buttons_->search()->findByCode())
+        ui->List1->setVisible(listShown);
 }
 
 void Form4::List1_Click() { buttons_->PickClick(); }

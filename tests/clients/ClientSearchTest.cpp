@@ -85,6 +85,33 @@ TEST_F(ClientSearchTest, ThePickShowsTheNamesakePickedAndTypedTextIsMatchedAsTyp
     click(c<QWidget>("Command3D21"));
 }
 
+TEST_F(ClientSearchTest, AFailedSearchEndsTheShownClientButEachButtonKeepsWhatItKeeps)
+{
+    const int code = addClient("MARIA");
+    open();
+    type(box("Text1"), QString::number(code));
+    leave(box("Text1"));
+    ASSERT_TRUE(shown());
+    // The small button lists by name whatever is shown; "Anexos" stays as it was.
+    type(box("Text2"), "JOAO");
+    dialogs.expectOk("CLIENTE NÃO ENCONTRADO");
+    click(c<QWidget>("Command3D21"));
+    EXPECT_FALSE(shown());
+    EXPECT_TRUE(button("Command3D24")->isEnabled());
+    EXPECT_EQ(text(box("Text1")), QString::number(code));
+
+    // A code not found on leaving the code box leaves the list of names open.
+    click(button("Command3D2"));
+    type(box("Text2"), "MAR");
+    click(c<QWidget>("Command3D21"));
+    ASSERT_TRUE(names()->isVisible());
+    dialogs.expectOk(msg::ClientNotFound);
+    type(box("Text1"), "77");
+    leave(box("Text1"));
+    EXPECT_TRUE(names()->isVisible());
+    EXPECT_FALSE(button("Command3D24")->isEnabled());
+}
+
 TEST_F(ClientSearchTest, NavigationShowsEachClientAndReportsBothEnds)
 {
     addClient("A");
