@@ -34,8 +34,9 @@ private:
     void FillProducerList();
     void OpenForDocumentClient();
 
-    // The binding's fields that show, clear and write alike, and the fields
-    // written from boxes the show fills by rules of its own.
+    // The fields that show, clear and write by the common rules; the codes,
+    // lists, digits and constants have rules of their own (ShowRuledFields,
+    // SaveClientFields).
     std::vector<record::Field> BoundFields();
     // The relations panel's five slots: code, name and complement boxes.
     struct SlotBox {
