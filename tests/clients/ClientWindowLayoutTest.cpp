@@ -93,6 +93,12 @@ std::vector<Box> clientBoxes()
 
 class ClientWindowLayout : public test::ProgramFixture {
 protected:
+    // The load step fills the producer list, and reports an empty producer table.
+    void SetUp() override
+    {
+        test::ProgramFixture::SetUp();
+        addRow("PRODUTOR", {{"CODIGO", 1}, {"FILIAL", 1}, {"NOME", "PRODUTOR"}});
+    }
     void TearDown() override
     {
         ui::destroyAllWindows();

@@ -1,0 +1,107 @@
+#include "ClientFixture.h"
+
+#include "common/RecordWindowPatternFields.h"
+#include "common/WindowRefs.h"
+#include "platform/runtime/Runtime.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace vorna::test {
+
+void ClientFixture::SetUp()
+{
+    ProgramFixture::SetUp();
+    logIn(level::Total, everyRight());
+    state().session.UserIdent = UserCode;
+    state().settings.DeletionPassword = Variant("Apagar");
+}
+
+ui::Window& ClientFixture::form() { return windows::Form4(); }
+
+ui::Window& ClientFixture::open()
+{
+    ui::Window& w = form();
+    w.Show();
+    w.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+    return w;
+}
+
+void ClientFixture::addProducer(int code, int branch, const QString& name, const Variant& password)
+{
+    addRow("PRODUTOR", {{"CODIGO", code}, {"FILIAL", branch}, {"NOME", name}, {"SENHA", password}});
+}
+
+int ClientFixture::addClient(const QString& name, const Fields& more)
+{
+    Fields fields{{"NOME", name}, {"PESSOA", "F"}, {"FILIAL", 1}, {"PRODUTOR", 1}};
+    fields.insert(fields.end(), more.begin(), more.end());
+    return int(rt::CLng(addRow("CLIENTES", fields).field("CODIGO")));
+}
+
+db::Recordset ClientFixture::client(int code)
+{
+    db::Recordset rs = findRow("CLIENTES", QStringLiteral("CODIGO = %1").arg(code));
+    EXPECT_FALSE(rs.NoMatch()) << "no client " << code;
+    return rs;
+}
+
+std::vector<ClientAudit> ClientFixture::auditRows()
+{
+    std::vector<ClientAudit> rows;
+    db::Recordset log = mainDatabase().openRecordset("LOGUI");
+    if (log.RecordCount() == 0)
+        return rows;
+    for (log.MoveFirst(); !log.EOF(); log.MoveNext())
+        rows.push_back({log.field("CLIENTE"), log.field("NOME").toString(), log.field("REMARKS").toString(),
+                        log.field("USUARIO")});
+    return rows;
+}
+
+void ClientFixture::click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+void ClientFixture::type(QWidget* box, const QString& text)
+{
+    box->setFocus(Qt::TabFocusReason);
+    record::clearBox(box);
+    QTest::keyClicks(box, text);
+}
+
+QString ClientFixture::text(const QWidget* box) { return record::boxText(box); }
+
+QWidget* ClientFixture::focused() { return QApplication::focusWidget(); }
+
+void ClientFixture::leave(QWidget* box)
+{
+    box->setFocus(Qt::TabFocusReason);
+    ClientFixture::box("Text3")->setFocus(Qt::TabFocusReason);
+}
+
+void ClientFixture::pickRow(ui::ListBox* list, int row)
+{
+    const QRect r = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+}
+
+void ClientFixture::fillRequired(const QString& person)
+{
+    type(box("Text2"), "CLIENTE " + person);
+    choose(list("Combo2"), person);
+    if (person == "F") {
+        type(box("Text4"), "RUA A 1");
+        type(box("Text5"), "SANTOS");
+        choose(list("Combo3"), "SP");
+        type(box("Text7"), "11010-100");
+    } else {
+        type(box("Text9"), "AV B 2");
+        type(box("Text10"), "CAMPINAS");
+        choose(list("Combo4"), "SP");
+        type(box("Text12"), "13010-200");
+    }
+    type(box("Text8"), "13 3333-4444");
+    type(box("Text17"), person == "F" ? "123.456.789-09" : "11.222.333/0001-81");
+    type(box("Text18"), "1");
+}
+
+}  // namespace vorna::test
