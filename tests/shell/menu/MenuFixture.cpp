@@ -44,6 +44,8 @@ void MenuFixture::SetUp()
     report::setReportSink(&sink);
     shell::setEndProgramHandler([this] { ++programEnds; });
     state().settings.CompanyName = QStringLiteral("CORRETORA MODELO LTDA");
+    // The client window warns about an empty producer register when it opens.
+    addRow(QStringLiteral("PRODUTOR"), {{"CODIGO", 1}, {"FILIAL", 1}, {"NOME", "PRODUTOR"}});
     logIn(level::Total, everyRight());
 }
 
