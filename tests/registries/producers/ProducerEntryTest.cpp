@@ -301,11 +301,7 @@ TEST_F(ProducerEntryTest, TwoWorkstationsAddingAtOnceCannotStoreOneCodeTwice)
 
 TEST_F(ProducerEntryTest, ABranchBoxThatCannotBeComparedStopsTheActionBeforeAnythingIsStored)
 {
-    std::vector<int> failures;
-    ui::setUnexpectedFailureReporter([&](const std::exception& e) {
-        if (auto* engine = dynamic_cast<const EngineError*>(&e))
-            failures.push_back(engine->number());
-    });
+    UnhandledEngineFailures failures;
     addProducer(1, Branch, "ANA");
     auto& w = open();
     click(w.first);
@@ -313,8 +309,7 @@ TEST_F(ProducerEntryTest, ABranchBoxThatCannotBeComparedStopsTheActionBeforeAnyt
     type(w.name, "OUTRA");
     click(w.save);
     click(w.remove);
-    ui::setUnexpectedFailureReporter({});
-    EXPECT_EQ(failures, std::vector<int>({err::TypeMismatch, err::TypeMismatch}));
+    EXPECT_EQ(failures.numbers, std::vector<int>({err::TypeMismatch, err::TypeMismatch}));
     EXPECT_EQ(producer(1).field("NOME").toString(), "ANA");
     EXPECT_TRUE(auditRows().empty());
     EXPECT_TRUE(shown());

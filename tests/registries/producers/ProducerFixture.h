@@ -1,6 +1,7 @@
 #pragma once
 #include "common/MessageTexts.h"
 #include "common/ProgramState.h"
+#include "platform/controls/ControlEvents.h"
 #include "platform/controls/ListBox.h"
 #include "platform/controls/MaskEdBox.h"
 #include "platform/controls/OptionButton.h"
@@ -56,6 +57,23 @@ struct AuditEntry {
     QString date;
     QString time;
     QString settled;
+};
+
+// The engine numbers of the failures that reached no handler while it lived.
+class UnhandledEngineFailures {
+public:
+    UnhandledEngineFailures()
+    {
+        ui::setUnexpectedFailureReporter([this](const std::exception& e) {
+            if (auto* engine = dynamic_cast<const EngineError*>(&e))
+                numbers.push_back(engine->number());
+        });
+    }
+    ~UnhandledEngineFailures() { ui::setUnexpectedFailureReporter({}); }
+    UnhandledEngineFailures(const UnhandledEngineFailures&) = delete;
+    UnhandledEngineFailures& operator=(const UnhandledEngineFailures&) = delete;
+
+    std::vector<int> numbers;
 };
 
 // The program logged in at level 1 in branch 1, with the producer window

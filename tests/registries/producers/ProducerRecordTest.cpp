@@ -283,11 +283,7 @@ TEST_F(ProducerRecordTest, DeletionAsksFirstAndItsAuditRowFollowsTheDeletion)
 
 TEST_F(ProducerRecordTest, ADeletionTheDatabaseRefusesLeavesNoAuditRow)
 {
-    std::vector<int> failures;
-    ui::setUnexpectedFailureReporter([&](const std::exception& e) {
-        if (auto* engine = dynamic_cast<const EngineError*>(&e))
-            failures.push_back(engine->number());
-    });
+    UnhandledEngineFailures failures;
     addProducer(1, Branch, "ANA");
     auto& w = open();
     click(w.first);
@@ -297,8 +293,7 @@ TEST_F(ProducerRecordTest, ADeletionTheDatabaseRefusesLeavesNoAuditRow)
         other.exec("BEGIN IMMEDIATE");
         click(w.remove);
     }
-    ui::setUnexpectedFailureReporter({});
-    EXPECT_EQ(failures, std::vector<int>{err::RecordLocked});
+    EXPECT_EQ(failures.numbers, std::vector<int>{err::RecordLocked});
     EXPECT_EQ(rowCount("PRODUTOR"), 1);
     EXPECT_TRUE(auditRows().empty());
     // Still shown: a second try deletes it.
@@ -312,19 +307,14 @@ TEST_F(ProducerRecordTest, ADeletionTheDatabaseRefusesLeavesNoAuditRow)
 // Only the deletion fails here (the audit table stays writable): still no audit row.
 TEST_F(ProducerRecordTest, ADeletionOfARowGoneElsewhereLeavesNoAuditRow)
 {
-    std::vector<int> failures;
-    ui::setUnexpectedFailureReporter([&](const std::exception& e) {
-        if (auto* engine = dynamic_cast<const EngineError*>(&e))
-            failures.push_back(engine->number());
-    });
+    UnhandledEngineFailures failures;
     addProducer(1, Branch, "ANA");
     auto& w = open();
     click(w.first);
     SecondWorkstation(pathOf("VORNA.MDB")).exec("DELETE FROM PRODUTOR");
     dialogs.expectYes(msg::ConfirmDeletion);
     click(w.remove);
-    ui::setUnexpectedFailureReporter({});
-    EXPECT_EQ(failures, std::vector<int>{err::RecordDeleted});
+    EXPECT_EQ(failures.numbers, std::vector<int>{err::RecordDeleted});
     EXPECT_TRUE(auditRows().empty());
 }
 
