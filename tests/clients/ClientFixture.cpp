@@ -59,29 +59,12 @@ std::vector<ClientAudit> ClientFixture::auditRows()
     return rows;
 }
 
-void ClientFixture::click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
-
-void ClientFixture::type(QWidget* box, const QString& text)
-{
-    box->setFocus(Qt::TabFocusReason);
-    record::clearBox(box);
-    QTest::keyClicks(box, text);
-}
-
-QString ClientFixture::text(const QWidget* box) { return record::boxText(box); }
-
 QWidget* ClientFixture::focused() { return QApplication::focusWidget(); }
 
 void ClientFixture::leave(QWidget* box)
 {
     box->setFocus(Qt::TabFocusReason);
     ClientFixture::box("Text3")->setFocus(Qt::TabFocusReason);
-}
-
-void ClientFixture::pickRow(ui::ListBox* list, int row)
-{
-    const QRect r = list->visualItemRect(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
 }
 
 void ClientFixture::fillRequired(const QString& person)

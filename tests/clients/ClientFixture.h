@@ -9,6 +9,7 @@
 #include "platform/controls/PictureButton.h"
 #include "platform/controls/TextBox.h"
 #include "platform/controls/Window.h"
+#include "support/Interact.h"
 #include "support/ProgramFixture.h"
 
 #include <QLabel>
@@ -56,14 +57,10 @@ protected:
     db::Recordset client(int code);
     std::vector<ClientAudit> auditRows();
 
-    static void click(QWidget* button);
-    static void type(QWidget* box, const QString& text);
     static void choose(ui::PickList* list, const QString& item) { list->setText(item); }
-    static QString text(const QWidget* box);
     static QWidget* focused();
     // Moves the focus to another box of the window, as Tab would.
     void leave(QWidget* box);
-    static void pickRow(ui::ListBox* list, int row);
     bool shown() { return button("Command3D3")->isEnabled(); }
 
     // Every box "Gravar" requires of a person type, filled.

@@ -225,20 +225,6 @@ TEST_F(ClientWindowLayout, CaptionsInsideTheWindowAreNotCut)
     }
 }
 
-// A picture of the window for a person to look at; only when
-// VORNA_SCREENSHOTS names a folder.
-TEST_F(ClientWindowLayout, SavesTheWindowWhenAsked)
-{
-    const QString target = qEnvironmentVariable("VORNA_SCREENSHOTS");
-    if (target.isEmpty())
-        GTEST_SKIP() << "VORNA_SCREENSHOTS not set";
-    QDir().mkpath(target);
-    open();
-    EXPECT_TRUE(window().grab().save(target + "/clients.png"));
-    // The boxes outside the visible area, seen by widening the window.
-    window().setFixedSize(2400, 620);
-    EXPECT_TRUE(window().grab().save(target + "/clients-outside.png"));
-}
 
 }  // namespace
 }  // namespace vorna
