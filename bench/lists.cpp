@@ -123,11 +123,11 @@ void fillAtOnce_ours(benchmark::State& state)
 void nameSearch_ours(benchmark::State& state)
 {
     Fixture& f = fixture();
-    vorna::NameFragmentSearchSpec spec;
-    spec.list = f.list;
-    spec.codeBox = f.codeBox;
-    spec.nameBox = f.nameBox;
-    vorna::NameFragmentSearch search(f.db.openRecordset(QStringLiteral("CLIENTES")), spec, [] {}, [] {});
+    vorna::NameFragmentSearchSpec design;
+    design.list = f.list;
+    design.codeBox = f.codeBox;
+    design.nameBox = f.nameBox;
+    vorna::NameFragmentSearch search(f.db.openRecordset(QStringLiteral("CLIENTES")), design, [] {}, [] {});
     for (auto _ : state) {
         f.empty(state);
         search.listByName();

@@ -4,53 +4,53 @@
 
 namespace vorna {
 
-RecordBindingDesign RecordWindowPattern::bindingOf(RecordWindowSpec& spec, const RecordWindowPattern* window)
+RecordBindingDesign RecordWindowPattern::bindingOf(RecordWindowSpec& old, const RecordWindowPattern* window)
 {
     RecordBindingDesign design;
-    design.database = spec.database;
-    design.table = std::move(spec.table);
-    design.keyField = std::move(spec.keyField);
-    design.nameField = std::move(spec.nameField);
-    design.codeBox = spec.codeBox;
-    design.nameBox = spec.nameBox;
-    design.fields = std::move(spec.fields);
-    design.required = std::move(spec.required);
-    if (!spec.validateAlteration) {
+    design.database = old.database;
+    design.table = std::move(old.table);
+    design.keyField = std::move(old.keyField);
+    design.nameField = std::move(old.nameField);
+    design.codeBox = old.codeBox;
+    design.nameBox = old.nameBox;
+    design.fields = std::move(old.fields);
+    design.required = std::move(old.required);
+    if (!old.validateAlteration) {
         for (RecordRequired& required : design.required)
             required.when = [window] { return !window->isShown(); };
     }
-    design.writeFailures = spec.writeFailures;
-    design.writeFailure = spec.texts.writeFailure;
-    design.duplicateKey = spec.texts.duplicateKey;
-    design.hooks.beforeNewRow = std::move(spec.hooks.beforeNewRow);
-    design.hooks.fillNewRow = std::move(spec.hooks.fillNewRow);
+    design.writeFailures = old.writeFailures;
+    design.writeFailure = old.texts.writeFailure;
+    design.duplicateKey = old.texts.duplicateKey;
+    design.hooks.beforeNewRow = std::move(old.hooks.beforeNewRow);
+    design.hooks.fillNewRow = std::move(old.hooks.fillNewRow);
     return design;
 }
 
 namespace {
 
-RecordButtonsDesign buttonsOf(RecordWindowSpec& spec)
+RecordButtonsDesign buttonsOf(RecordWindowSpec& old)
 {
     RecordButtonsDesign design;
-    design.shownButton = spec.shownButton;
-    design.clearButton = spec.clearButton;
-    design.save = spec.save;
-    design.afterAddition = spec.afterAddition;
-    design.deletion = spec.deletion;
-    design.navigation = spec.navigation;
-    design.focus = {spec.focusAfterAlteration, spec.focusAfterAddition, spec.focusAfterDeletion,
-                    spec.focusAfterClear};
-    design.newRecord = spec.texts.newRecord;
-    design.newRecordTitle = spec.texts.newRecordTitle;
-    design.search = std::move(spec.search);
-    design.audit = spec.audit;
-    design.hooks.mayShowValues = std::move(spec.hooks.mayShowValues);
-    design.hooks.mayAlter = std::move(spec.hooks.mayAlter);
-    design.hooks.mayAdd = std::move(spec.hooks.mayAdd);
-    design.hooks.mayDelete = std::move(spec.hooks.mayDelete);
-    design.hooks.added = std::move(spec.hooks.added);
-    if (spec.deletionDisablesClear && spec.clearButton) {
-        QWidget* clear = spec.clearButton;
+    design.shownButton = old.shownButton;
+    design.clearButton = old.clearButton;
+    design.save = old.save;
+    design.afterAddition = old.afterAddition;
+    design.deletion = old.deletion;
+    design.navigation = old.navigation;
+    design.focus = {old.focusAfterAlteration, old.focusAfterAddition, old.focusAfterDeletion,
+                    old.focusAfterClear};
+    design.newRecord = old.texts.newRecord;
+    design.newRecordTitle = old.texts.newRecordTitle;
+    design.search = std::move(old.search);
+    design.audit = old.audit;
+    design.hooks.mayShowValues = std::move(old.hooks.mayShowValues);
+    design.hooks.mayAlter = std::move(old.hooks.mayAlter);
+    design.hooks.mayAdd = std::move(old.hooks.mayAdd);
+    design.hooks.mayDelete = std::move(old.hooks.mayDelete);
+    design.hooks.added = std::move(old.hooks.added);
+    if (old.deletionDisablesClear && old.clearButton) {
+        QWidget* clear = old.clearButton;
         design.hooks.deleted = [clear] { clear->setEnabled(false); };
     }
     return design;

@@ -84,7 +84,7 @@ public:
     db::Recordset& recordset() { return binding_.recordset(); }
 
 private:
-    static RecordBindingDesign bindingOf(RecordWindowSpec& spec, const RecordWindowPattern* window);
+    static RecordBindingDesign bindingOf(RecordWindowSpec& old, const RecordWindowPattern* window);
 
     RecordBinding binding_;
     RecordButtons buttons_;
