@@ -104,11 +104,13 @@ T* control(const char* name)
     return found;
 }
 
-void click(const char* button)
+void click(QAbstractButton* button)
 {
-    control<QAbstractButton>(button)->click();
+    button->click();
     QApplication::processEvents();
 }
+
+void click(const char* button) { click(control<QAbstractButton>(button)); }
 
 // "Limpar", outside the time measured: a new code is typed into a clear window.
 void clearWindow(benchmark::State& state)
@@ -214,11 +216,12 @@ void showByCode_ours(benchmark::State& state)
     window();
     auto* code = control<QLineEdit>("Text1");
     auto* name = control<QLineEdit>("Text2");
+    auto* consult = control<QAbstractButton>("Command3D4");
     long i = 0, shown = 0;
     for (auto _ : state) {
         clearWindow(state);
         code->setText(QString::number(fixture().codeAt(i++)));
-        click("Command3D4");
+        click(consult);
         shown += name->text().isEmpty() ? 0 : 1;
     }
     state.counters["shown"] = double(shown) / double(i);
@@ -245,13 +248,14 @@ void nameSearch_ours(benchmark::State& state)
 {
     window();
     auto* list = control<ui::ListBox>("List1");
+    auto* byName = control<QAbstractButton>("Command3D21");
     for (auto _ : state) {
         clearWindow(state);
         state.PauseTiming();
         control<QLineEdit>("Text1")->clear();
         control<QLineEdit>("Text2")->setText(QString::fromLatin1(Surname));
         state.ResumeTiming();
-        click("Command3D21");
+        click(byName);
     }
     state.counters["items"] = double(list->ListCount());
     state.counters["boxes"] = fixture().dialogs.boxes;
@@ -299,8 +303,9 @@ void next_ours(benchmark::State& state)
     click("Command3D4");
     auto* code = control<QLineEdit>("Text1");
     const QString before = code->text();
+    auto* next = control<QAbstractButton>("Command3D6");
     for (auto _ : state)
-        click("Command3D6");
+        click(next);
     state.counters["moved"] = double(code->text().toLongLong() - before.toLongLong());
     state.counters["boxes"] = fixture().dialogs.boxes;
 }
