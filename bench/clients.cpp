@@ -1,0 +1,377 @@
+// The client window over the large database (100,000 clients), driven as a
+// user drives it: opening it, showing a client by its code ("Consultar"),
+// listing the names holding a surname, and "Próximo"; each beside the same
+// rows read with SQLite's C API. Goal: a client shown in under 50 ms.
+#include "common/ProgramState.h"
+#include "common/WindowRefs.h"
+#include "platform/controls/ListBox.h"
+#include "platform/controls/Window.h"
+#include "platform/database/Database.h"
+#include "platform/dialogs/Dialogs.h"
+#include "support/LargeDatabase.h"
+#include "MedianReporter.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QVariant>
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using namespace vorna;
+
+namespace {
+
+const char* const Surname = "FERREIRA";
+
+// Answers every box with OK and counts them: over this database none should appear.
+class QuietDialogs : public dlg::DialogService {
+public:
+    dlg::Answer message(const dlg::MessageRequest& request) override
+    {
+        ++boxes;
+        lastText = request.text;
+        return request.buttons == dlg::Buttons::YesNo ? dlg::Answer::Yes : dlg::Answer::Ok;
+    }
+    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return {}; }
+    bool choosePrinter(QWidget*) override { return false; }
+    void beep() override {}
+    int boxes = 0;
+    QString lastText;
+};
+
+struct Fixture {
+    QuietDialogs dialogs;
+    sqlite3* raw = nullptr;
+    int clients = 0;
+
+    Fixture()
+    {
+        const QString path = bench::largeDatabase();
+        dlg::setDialogService(&dialogs);
+        ProgramState& s = state();
+        s.MainDatabase = db::Database::open(path);
+        s.session.AccessLevelWord = level::Total;
+        s.session.UserIdent = 1;
+        s.session.UserIdentification = Variant("BENCH");
+        for (Variant& right : s.session.UserRights)
+            right = Variant("S");
+        if (sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+            throw std::runtime_error("cannot open the large database");
+        sqlite3_stmt* q = nullptr;
+        sqlite3_prepare_v2(raw, "SELECT MAX(CODIGO) FROM CLIENTES", -1, &q, nullptr);
+        if (sqlite3_step(q) == SQLITE_ROW)
+            clients = sqlite3_column_int(q, 0);
+        sqlite3_finalize(q);
+    }
+    ~Fixture()
+    {
+        ui::destroyAllWindows();
+        state().reset();
+        dlg::setDialogService(nullptr);
+        sqlite3_close(raw);
+    }
+
+    // Codes spread over the whole table, the same sequence for both sides.
+    int codeAt(long i) const { return 1 + int((i * 7919L) % clients); }
+};
+
+Fixture* theFixture = nullptr;
+Fixture& fixture() { return *theFixture; }
+
+ui::Window& window()
+{
+    ui::Window& w = windows::Form4();
+    if (!w.isLoaded() || w.isHidden()) {
+        w.Show();
+        QApplication::processEvents();
+    }
+    return w;
+}
+
+template <class T>
+T* control(const char* name)
+{
+    T* found = window().findChild<T*>(QLatin1String(name));
+    if (!found)
+        throw std::runtime_error(std::string("no control ") + name);
+    return found;
+}
+
+void click(QAbstractButton* button)
+{
+    button->click();
+    QApplication::processEvents();
+}
+
+void click(const char* button) { click(control<QAbstractButton>(button)); }
+
+// "Limpar", outside the time measured: a new code is typed into a clear window.
+void clearWindow(benchmark::State& state)
+{
+    state.PauseTiming();
+    click("Command3D2");
+    control<ui::ListBox>("List1")->Clear();
+    state.ResumeTiming();
+}
+
+// A whole row read into values, as a window holds what it shows.
+std::vector<QVariant> readRow(sqlite3_stmt* q)
+{
+    std::vector<QVariant> row;
+    const int n = sqlite3_column_count(q);
+    row.reserve(size_t(n));
+    for (int c = 0; c < n; ++c) {
+        switch (sqlite3_column_type(q, c)) {
+        case SQLITE_INTEGER: row.emplace_back(qlonglong(sqlite3_column_int64(q, c))); break;
+        case SQLITE_FLOAT: row.emplace_back(sqlite3_column_double(q, c)); break;
+        case SQLITE_NULL: row.emplace_back(); break;
+        default:
+            row.emplace_back(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q, c)),
+                                               sqlite3_column_bytes(q, c)));
+        }
+    }
+    return row;
+}
+
+sqlite3_stmt* prepare(const char* sql)
+{
+    sqlite3_stmt* q = nullptr;
+    if (sqlite3_prepare_v2(fixture().raw, sql, -1, &q, nullptr) != SQLITE_OK)
+        throw std::runtime_error(sqlite3_errmsg(fixture().raw));
+    return q;
+}
+
+// The client of q (already bound) and its producer's name; false when none.
+bool readClient(sqlite3_stmt* q, sqlite3_stmt* producer)
+{
+    if (sqlite3_step(q) != SQLITE_ROW) {
+        sqlite3_reset(q);
+        return false;
+    }
+    std::vector<QVariant> row = readRow(q);
+    const int producerColumn = [&] {
+        for (int c = 0; c < sqlite3_column_count(q); ++c)
+            if (std::string(sqlite3_column_name(q, c)) == "PRODUTOR")
+                return c;
+        return -1;
+    }();
+    sqlite3_bind_int64(producer, 1, sqlite3_column_int64(q, producerColumn));
+    QString name;
+    if (sqlite3_step(producer) == SQLITE_ROW)
+        name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(producer, 0)));
+    sqlite3_reset(producer);
+    sqlite3_reset(q);
+    benchmark::DoNotOptimize(row);
+    benchmark::DoNotOptimize(name);
+    return true;
+}
+
+// ---- opening ------------------------------------------------------------------------
+
+void open_ours(benchmark::State& state)
+{
+    ui::Window& w = windows::Form4();
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.Unload();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        w.Show();
+        QApplication::processEvents();
+    }
+    state.counters["boxes"] = fixture().dialogs.boxes;
+}
+
+// The window's recordsets become prepared statements; the producer list is read.
+void open_raw(benchmark::State& state)
+{
+    for (auto _ : state) {
+        sqlite3_stmt* clients = prepare("SELECT * FROM CLIENTES WHERE CODIGO = ?");
+        sqlite3_stmt* producers = prepare("SELECT CODIGO, NOME FROM PRODUTOR WHERE CODIGO > 0 ORDER BY CODIGO");
+        QStringList names;
+        QStringList codes;
+        while (sqlite3_step(producers) == SQLITE_ROW) {
+            if (sqlite3_column_type(producers, 1) == SQLITE_NULL)
+                continue;
+            codes << QString::number(sqlite3_column_int64(producers, 0));
+            names << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(producers, 1)));
+        }
+        sqlite3_finalize(producers);
+        sqlite3_finalize(clients);
+        benchmark::DoNotOptimize(names);
+    }
+}
+
+// ---- a client by its code -----------------------------------------------------------
+
+void showByCode_ours(benchmark::State& state)
+{
+    window();
+    auto* code = control<QLineEdit>("Text1");
+    auto* name = control<QLineEdit>("Text2");
+    auto* consult = control<QAbstractButton>("Command3D4");
+    long i = 0, shown = 0;
+    for (auto _ : state) {
+        clearWindow(state);
+        code->setText(QString::number(fixture().codeAt(i++)));
+        click(consult);
+        shown += name->text().isEmpty() ? 0 : 1;
+    }
+    state.counters["shown"] = double(shown) / double(i);
+    state.counters["boxes"] = fixture().dialogs.boxes;
+}
+
+void showByCode_raw(benchmark::State& state)
+{
+    sqlite3_stmt* q = prepare("SELECT * FROM CLIENTES WHERE CODIGO = ?");
+    sqlite3_stmt* producer = prepare("SELECT NOME FROM PRODUTOR WHERE CODIGO = ? AND FILIAL = 1");
+    long i = 0, shown = 0;
+    for (auto _ : state) {
+        sqlite3_bind_int64(q, 1, fixture().codeAt(i++));
+        shown += readClient(q, producer) ? 1 : 0;
+    }
+    sqlite3_finalize(producer);
+    sqlite3_finalize(q);
+    state.counters["shown"] = double(shown) / double(i);
+}
+
+// ---- names holding a surname ----------------------------------------------------------
+
+void nameSearch_ours(benchmark::State& state)
+{
+    window();
+    auto* list = control<ui::ListBox>("List1");
+    auto* byName = control<QAbstractButton>("Command3D21");
+    for (auto _ : state) {
+        clearWindow(state);
+        state.PauseTiming();
+        control<QLineEdit>("Text1")->clear();
+        control<QLineEdit>("Text2")->setText(QString::fromLatin1(Surname));
+        state.ResumeTiming();
+        click(byName);
+    }
+    state.counters["items"] = double(list->ListCount());
+    state.counters["boxes"] = fixture().dialogs.boxes;
+}
+
+void nameSearch_raw(benchmark::State& state)
+{
+    const std::string sql =
+        std::string("SELECT CODIGO, NOME FROM CLIENTES WHERE NOME LIKE '%") + Surname + "%' ORDER BY CODIGO";
+    sqlite3_stmt* q = prepare(sql.c_str());
+    sqlite3_stmt* one = prepare("SELECT * FROM CLIENTES WHERE CODIGO = ?");
+    sqlite3_stmt* producer = prepare("SELECT NOME FROM PRODUTOR WHERE CODIGO = ? AND FILIAL = 1");
+    long found = 0;
+    for (auto _ : state) {
+        QStringList names;
+        std::vector<qlonglong> keys;
+        while (sqlite3_step(q) == SQLITE_ROW) {
+            keys.push_back(sqlite3_column_int64(q, 0));
+            names << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q, 1)),
+                                       sqlite3_column_bytes(q, 1));
+        }
+        sqlite3_reset(q);
+        // The window shows the last client found.
+        if (!keys.empty()) {
+            sqlite3_bind_int64(one, 1, keys.back());
+            readClient(one, producer);
+        }
+        found = long(names.size());
+        benchmark::DoNotOptimize(names);
+    }
+    sqlite3_finalize(producer);
+    sqlite3_finalize(one);
+    sqlite3_finalize(q);
+    state.counters["items"] = double(found);
+}
+
+// ---- "Próximo" ---------------------------------------------------------------------------
+
+void next_ours(benchmark::State& state)
+{
+    // From the middle of the table, so that the last client is never passed.
+    window();
+    click("Command3D2");
+    control<QLineEdit>("Text1")->setText(QString::number(fixture().clients / 2));
+    click("Command3D4");
+    auto* code = control<QLineEdit>("Text1");
+    const QString before = code->text();
+    auto* next = control<QAbstractButton>("Command3D6");
+    for (auto _ : state)
+        click(next);
+    state.counters["moved"] = double(code->text().toLongLong() - before.toLongLong());
+    state.counters["boxes"] = fixture().dialogs.boxes;
+}
+
+void next_raw(benchmark::State& state)
+{
+    sqlite3_stmt* q = prepare("SELECT * FROM CLIENTES WHERE CODIGO > ? ORDER BY CODIGO LIMIT 1");
+    sqlite3_stmt* key = prepare("SELECT CODIGO FROM CLIENTES WHERE CODIGO > ? ORDER BY CODIGO LIMIT 1");
+    sqlite3_stmt* producer = prepare("SELECT NOME FROM PRODUTOR WHERE CODIGO = ? AND FILIAL = 1");
+    qlonglong at = fixture().clients / 2;
+    for (auto _ : state) {
+        sqlite3_bind_int64(q, 1, at);
+        readClient(q, producer);
+        // The next step starts from the row just read.
+        sqlite3_bind_int64(key, 1, at);
+        if (sqlite3_step(key) == SQLITE_ROW)
+            at = sqlite3_column_int64(key, 0);
+        sqlite3_reset(key);
+    }
+    sqlite3_finalize(producer);
+    sqlite3_finalize(key);
+    sqlite3_finalize(q);
+}
+
+void printSummary(const std::map<std::string, double>& medians)
+{
+    std::printf("\nmedians (ms)\n");
+    for (const auto& [name, ms] : medians)
+        std::printf("%-22s %10.3f\n", name.c_str(), ms);
+    for (const char* pair : {"open", "showByCode", "nameSearch", "next"}) {
+        const auto ours = medians.find(std::string(pair) + "_ours");
+        const auto raw = medians.find(std::string(pair) + "_raw");
+        if (ours != medians.end() && raw != medians.end() && raw->second > 0)
+            std::printf("%-12s ours / by hand: %8.1f\n", pair, ours->second / raw->second);
+    }
+    const auto shown = medians.find("showByCode_ours");
+    if (shown != medians.end())
+        std::printf("(goal: a client shown in under 50 ms: %s)\n", shown->second < 50 ? "met" : "NOT met");
+    if (fixture().dialogs.boxes > 0)
+        std::printf("boxes shown: %d, the last: %s\n", fixture().dialogs.boxes,
+                    fixture().dialogs.lastText.toUtf8().constData());
+}
+
+}  // namespace
+
+BENCHMARK(open_ours)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
+BENCHMARK(open_raw)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
+BENCHMARK(showByCode_ours)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
+BENCHMARK(showByCode_raw)->Unit(benchmark::kMillisecond)->Iterations(200)->Repetitions(3);
+BENCHMARK(nameSearch_ours)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+BENCHMARK(nameSearch_raw)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
+BENCHMARK(next_ours)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
+BENCHMARK(next_raw)->Unit(benchmark::kMillisecond)->Iterations(200)->Repetitions(3);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    Fixture fixture;
+    theFixture = &fixture;
+    benchmark::AddCustomContext("clients", std::to_string(fixture.clients));
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    printSummary(reporter.medians());
+    benchmark::Shutdown();
+    return 0;
+}
