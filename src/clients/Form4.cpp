@@ -106,6 +106,7 @@ void Form4::connectControls()
     ui::on(ui->List1).Click(this, &Form4::List1_Click);
     ui::on(ui->Combo2).LostFocus(this, &Form4::Combo2_LostFocus);
     ui::on(ui->Combo8).Click(this, &Form4::Combo8_Click);
+    connectInputRules();
 
     deletionPanel_ = new PasswordPanel(ui->Frame3D6, ui->Text29);
     deletionPanel_->add({.password =

@@ -31,6 +31,8 @@ protected:
 private:
     // The load step's parts.
     void FillPickLists();
+    // The key filters, the score-code checks and the date boxes' rules.
+    void connectInputRules();
     void FillProducerList();
     void OpenForDocumentClient();
 

@@ -83,7 +83,7 @@ void ClientFixture::fillRequired(const QString& person)
         type(box("Text12"), "13010-200");
     }
     type(box("Text8"), "13 3333-4444");
-    type(box("Text17"), person == "F" ? "123.456.789-09" : "11.222.333/0001-81");
+    type(box("Text17"), person == "F" ? "12345678909" : "11222333000181");
     type(box("Text18"), "1");
 }
 

@@ -69,13 +69,14 @@ TEST_F(ClientSearchTest, ThePickShowsTheNamesakePickedAndTypedTextIsMatchedAsTyp
     EXPECT_EQ(codes, QSet<QString>({QString::number(first), QString::number(third)}));
 
     click(button("Command3D2"));
-    type(box("Text2"), "50%");
+    // Pasted: the name box's filter refuses "%" and "'" when typed.
+    box("Text2")->setText("50%");
     click(button("Command3D4"));
     EXPECT_EQ(items(), QStringList({"50% DESCONTO"}));
     pickRow(names(), 0);
 
     click(button("Command3D2"));
-    type(box("Text2"), "O'BRIEN");
+    box("Text2")->setText("O'BRIEN");
     dialogs.expectOk("CLIENTE NÃO ENCONTRADO");
     click(button("Command3D4"));
 

@@ -34,7 +34,7 @@ std::vector<Box> clientBoxes()
     std::vector<Box> boxes = {
         {"Text1", Kind::Text, 5, Reach::Window},        {"Text2", Kind::Text, 40, Reach::Window},
         {"Combo2", Kind::List, 0, Reach::Window},       {"Text17", Kind::Text, 18, Reach::Window},
-        {"MaskEdBox2", Kind::Date, 0, Reach::Window},   {"Text18", Kind::Text, 5, Reach::Window},
+        {"MaskEdBox2", Kind::Date, 0, Reach::Window},   {"Text18", Kind::Text, 4, Reach::Window},
         {"Combo8", Kind::EditableList, 0, Reach::Window},
         {"Text4", Kind::Text, 50, Reach::Window},       {"Text20", Kind::Text, 20, Reach::Window},
         {"Text7", Kind::Text, 9, Reach::Window},        {"Text5", Kind::Text, 20, Reach::Window},
