@@ -80,6 +80,7 @@ private:
     void List1_Click();
     void Combo2_LostFocus();
     void Combo8_Click();
+    void MaskEdBox2_GotFocus();
 
     ui::WhileLoaded<RecordBinding> client_;
     ui::WhileLoaded<RecordButtons> buttons_;

@@ -66,5 +66,71 @@ TEST_F(ClientInputTest, BackspaceWorksInAFilteredBoxAndTheMaximumStopsTyping)
     EXPECT_EQ(typedInto("Text57", "123"), "12");
 }
 
+TEST_F(ClientInputTest, AScoreCodeOutsideItsBoxsListKeepsTheUserThereWithTheBoxsMessage)
+{
+    open();
+    struct Case {
+        const char* box;
+        QString value;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"Text57", "", true},    {"Text57", "7", true},   {"Text57", "5", false},  {"Text57", "07", false},
+        {"Text58", "51", false}, {"Text60", "51", true},  {"Text60", "53", true},  {"Text60", "54", false},
+        {"Text61", "37", true},  {"Text61", "3", false},  {"Text62", "12", true},  {"Text63", "3", false},
+        {"Text64", "15", true},  {"Text65", "65", true},  {"Text65", "70", false}, {"Text66", "2", true},
+    };
+    for (const Case& k : cases) {
+        type(box(k.box), k.value);
+        if (!k.accepted)
+            dialogs.expectOk();
+        leave(box(k.box));
+        EXPECT_EQ(dialogs.pendingScript(), 0) << k.box << " " << k.value.toStdString();
+        EXPECT_EQ(focused() == box(k.box), !k.accepted) << k.box << " " << k.value.toStdString();
+        EXPECT_EQ(box(k.box)->text(), k.value) << k.box;
+        if (!k.accepted) {
+            EXPECT_EQ(dialogs.boxes.back().title, msg::TitleAttention);
+            EXPECT_EQ(dialogs.boxes.back().icon, dlg::Icon::None);
+            box(k.box)->clear();
+            leave(box(k.box));
+        }
+    }
+    for (const char* name : {"Text57", "Text58", "Text59", "Text60", "Text61", "Text62", "Text63", "Text64",
+                             "Text65", "Text66"}) {
+        for (const QString value : {"0", "00", "07"}) {
+            type(box(name), value);
+            if (value != "0")
+                dialogs.expectOk();
+            leave(box(name));
+            EXPECT_EQ(dialogs.pendingScript(), 0) << name << " " << value.toStdString();
+            box(name)->clear();
+            leave(box(name));
+        }
+    }
+}
+
+TEST_F(ClientInputTest, TheScoreMessagesAreTheBoxsOwnAndTabRunsThroughTheScoresRightToLeft)
+{
+    open();
+    type(box("Text57"), "5");
+    dialogs.expectOk("DIGITE 7 PARA INDICADOR, 1 PARA NÃO INDICADOR OU 0 SE NÃO FOR HABITUAL");
+    leave(box("Text57"));
+    box("Text57")->clear();
+    type(box("Text65"), "70");
+    dialogs.expectOk("DIGITE 26 PARA ATÉ 26 ANOS - 35 PARA ATÉ 35 ANOS - 45 PARA ATÉ 45 ANOS - 60 PARA ATÉ 60 ANOS "
+                     "- 65 PARA DE 65 EM DIANTE - 0 SE NÃO FOR HABITUAL ");
+    leave(box("Text65"));
+    box("Text65")->clear();
+    leave(box("Text65"));
+
+    QStringList order;
+    for (QWidget* w = box("Text27")->nextInFocusChain(); order.size() < 11; w = w->nextInFocusChain()) {
+        if (w->focusPolicy() & Qt::TabFocus)
+            order << w->objectName();
+    }
+    EXPECT_EQ(order, QStringList({"Text66", "Text65", "Text64", "Text63", "Text62", "Text61", "Text60", "Text59",
+                                  "Text58", "Text57", "Combo9"}));
+}
+
 }  // namespace
 }  // namespace vorna::test
