@@ -22,6 +22,13 @@ protected:
         typeKeys(box(name), keys);
         return box(name)->text();
     }
+    // Entered with Tab, emptied, then typed from the first position.
+    static void typeDate(ui::MaskEdBox* date, const QString& digits)
+    {
+        type(date, "");
+        date->setCursorPosition(0);
+        QTest::keyClicks(date, digits);
+    }
 };
 
 TEST_F(ClientInputTest, EachFilteredBoxLetsOnlyItsOwnKeysThroughAndBeepsAtTheRest)
@@ -130,6 +137,63 @@ TEST_F(ClientInputTest, TheScoreMessagesAreTheBoxsOwnAndTabRunsThroughTheScoresR
     }
     EXPECT_EQ(order, QStringList({"Text66", "Text65", "Text64", "Text63", "Text62", "Text61", "Text60", "Text59",
                                   "Text58", "Text57", "Combo9"}));
+}
+
+TEST_F(ClientInputTest, ADateBoxMayBeLeftEmptyOrWithARealDateAndKeepsWhatWasTypedOtherwise)
+{
+    open();
+    struct Case {
+        QString keys;
+        QString shown;  // the box's text once refused
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"", "", true},
+        {"29022024", "", true},
+        {"29022023", "29/02/2023", false},
+        {"31042020", "31/04/2020", false},
+        {"00052020", "00/05/2020", false},
+        {"290220", "29/02/20__", false},
+    };
+    for (const Case& k : cases) {
+        for (const char* name : {"MaskEdBox1", "MaskEdBox16"}) {
+            ui::MaskEdBox* date = masked(name);
+            typeDate(date, k.keys);
+            if (!k.accepted)
+                dialogs.expectOk(msg::InvalidDate);
+            leave(date);
+            EXPECT_EQ(dialogs.pendingScript(), 0) << name << " " << k.keys.toStdString();
+            EXPECT_EQ(focused() == date, !k.accepted) << name << " " << k.keys.toStdString();
+            if (!k.accepted) {
+                EXPECT_EQ(date->Text(), k.shown) << name;
+                typeDate(date, "");
+                leave(date);
+            }
+        }
+    }
+}
+
+TEST_F(ClientInputTest, EnteringTheRegistrationDateShowsTodayEveryTime)
+{
+    setNow(QDateTime(QDate(2026, 3, 5), QTime(10, 0)));
+    open();
+    ui::MaskEdBox* date = masked("MaskEdBox2");
+    date->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(date->Text(), "05/03/2026");
+
+    typeDate(date, "01012020");
+    leave(date);
+    EXPECT_EQ(date->Text(), "01/01/2020");
+    date->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(date->Text(), "05/03/2026");
+
+    // A refused date brings the user back to today's.
+    setNow(QDateTime(QDate(2026, 3, 6), QTime(10, 0)));
+    typeDate(date, "310420");
+    dialogs.expectOk(msg::InvalidDate);
+    leave(date);
+    EXPECT_EQ(focused(), date);
+    EXPECT_EQ(date->Text(), "06/03/2026");
 }
 
 }  // namespace
