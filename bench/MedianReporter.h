@@ -3,6 +3,7 @@
 // name), for the summary a bench prints at the end.
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -21,3 +22,13 @@ public:
 private:
     std::map<std::string, double> medians_;
 };
+
+// Runs the registered benchmarks, then hands their medians to the summary.
+inline int runWithMedians(const std::function<void(const std::map<std::string, double>&)>& summary)
+{
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    summary(reporter.medians());
+    benchmark::Shutdown();
+    return 0;
+}

@@ -369,9 +369,5 @@ int main(int argc, char** argv)
     Fixture fixture;
     theFixture = &fixture;
     benchmark::AddCustomContext("clients", std::to_string(fixture.clients));
-    MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    printSummary(reporter.medians());
-    benchmark::Shutdown();
-    return 0;
+    return runWithMedians(printSummary);
 }

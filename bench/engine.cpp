@@ -386,9 +386,5 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     fixture();
     benchmark::AddCustomContext("rows", std::to_string(Rows));
-    MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    printRatios(reporter.medians());
-    benchmark::Shutdown();
-    return 0;
+    return runWithMedians(printRatios);
 }

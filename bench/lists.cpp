@@ -187,9 +187,5 @@ int main(int argc, char** argv)
     Fixture fixture;
     theFixture = &fixture;
     benchmark::AddCustomContext("rows", std::to_string(Rows));
-    MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    printSummary(reporter.medians());
-    benchmark::Shutdown();
-    return 0;
+    return runWithMedians(printSummary);
 }
