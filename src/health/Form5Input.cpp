@@ -1,0 +1,54 @@
+// What the participant window lets the user type, the date boxes' checks, the
+// map of the participant's address and the e-mail box.
+#include "health/Form5.h"
+
+#include "common/DateCheck.h"
+#include "common/DesktopLaunch.h"
+#include "common/KeyFilters.h"
+#include "platform/controls/ControlEvents.h"
+#include "platform/runtime/Runtime.h"
+
+namespace vorna::health {
+
+namespace {
+
+struct FilteredBox {
+    const char* name;
+    const KeySet& keys;
+};
+
+// Every other box of the window takes any character.
+const FilteredBox FilteredBoxes[] = {
+    {"Text1", KeyFilters::CodeKeys},        {"Text44", KeyFilters::CodeKeys},
+    {"Text7", KeyFilters::CodeKeys},        {"Text56", KeyFilters::CodeKeys},
+    {"Text2", KeyFilters::NameKeys},        {"Text4", KeyFilters::TextKeys},
+    {"Text5", KeyFilters::TextKeys},        {"Text13", KeyFilters::TextKeys},
+    {"Text17", KeyFilters::DocumentNumberKeys}, {"Text33", KeyFilters::DocumentNumberKeys},
+    {"Text16", KeyFilters::EmailKeys},
+};
+
+}  // namespace
+
+void Form5::connectInputRules()
+{
+    for (const FilteredBox& filtered : FilteredBoxes) {
+        auto* box = findChild<ui::TextBox*>(QString::fromLatin1(filtered.name));
+        Q_ASSERT(box);
+        KeyFilters::attach(box, filtered.keys);
+    }
+    for (ui::MaskEdBox* date : {ui->MaskEdBox2, ui->MaskEdBox22, ui->MaskEdBox3, ui->MaskEdBox6})
+        attachDateCheck(date);
+    ui::on(ui->Text16).DblClick(this, &Form5::Text16_DblClick);
+}
+
+// Only for a participant whose code is in the box.
+void Form5::Picture4_Click()
+{
+    if (rt::Trim(ui->Text1->text()).isEmpty())
+        return;
+    launch::openWebMap(ui->Text4->text(), ui->Text5->text(), ui->Combo3->Text());
+}
+
+void Form5::Text16_DblClick() { launch::startMail(ui->Text16->text(), ui->Text2->text()); }
+
+}  // namespace vorna::health
