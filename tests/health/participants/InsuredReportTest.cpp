@@ -16,12 +16,12 @@ using InsuredReportTest = ParticipantFixture;
 TEST_F(InsuredReportTest, ListsParticipantsByPolicyHoldersFirst)
 {
     const int joao = addHolder("JOAO", {{"APOLICE", "200"}, {"CPF", "111"}, {"TELEFONE1", "3333-0000"},
-                                        {"ANIV", QDate(1980, 3, 5)}, {"VALIDADE", QDate(2027, 1, 31)}});
+                                        {"ANIV", Variant::date(QDate(1980, 3, 5))}, {"VALIDADE", Variant::date(QDate(2027, 1, 31))}});
     addDependant("ANA", joao, {{"APOLICE", "200"}});
     addHolder("BRUNO", {{"APOLICE", "100"}});
     addHolder("CARLA", {{"APOLICE", "200"}});
 
-    QAction* item = windows::Form2().findChild<QAction*>(QStringLiteral("menu31"));
+    QAction* item = windows::Form2().control<QAction>("menu31");
     ASSERT_NE(item, nullptr);
     item->trigger();
 

@@ -19,12 +19,12 @@ TEST_F(ParticipantDeletionTest, TheRightPasswordAndYesDeleteOnlyTheShownParticip
 {
     const int holder = addHolder("JOAO");
     const int dependant = addDependant("MARIA", holder);
-    addRow("PROCEDE", {{"NOME", "MARIA"}, {"CODVIDASAU", QString::number(holder)}});
+    const int other = addDependant("PEDRO", holder);
+    addRow("PROCEDE", {{"NOME", "JOAO"}, {"CODVIDASAU", QString::number(holder)}});
     open();
-    showByCode(holder);
-    // A holder look-up moves the recordset elsewhere first.
-    type(box("Text44"), QString::number(dependant));
-    dialogs.expectOk("PARTICIPANTE REFERENCIADO NÃO É TITULAR!");
+    showByCode(dependant);
+    // The holder look-up moves the recordset onto the holder first.
+    type(box("Text44"), QString::number(holder));
     leave(box("Text44"));
 
     click(button("Command3D3"));
@@ -35,16 +35,25 @@ TEST_F(ParticipantDeletionTest, TheRightPasswordAndYesDeleteOnlyTheShownParticip
     enterPassword(box("Text29"), box("Text2"), "  Apagar ");
     EXPECT_FALSE(widget("Frame3D6")->isVisible());
     EXPECT_TRUE(widget("Frame3D2")->isVisible());
-    EXPECT_TRUE(participant(holder).NoMatch());
-    EXPECT_EQ(rt::CStr(stored(dependant, "CODTIT")), QString::number(holder));
-    EXPECT_EQ(rowCount("PROCEDE"), 1);
+    EXPECT_TRUE(participant(dependant).NoMatch());
+    EXPECT_FALSE(participant(holder).NoMatch());
     ASSERT_EQ(auditRows().size(), 1u);
-    EXPECT_EQ(rt::CLng(auditRows()[0].code), holder);
-    EXPECT_EQ(auditRows()[0].name, "JOAO");
+    EXPECT_EQ(rt::CLng(auditRows()[0].code), dependant);
+    EXPECT_EQ(auditRows()[0].name, "MARIA");
     EXPECT_EQ(auditRows()[0].remarks, "EXCLUSAO DE PARTICIPANTE");
     EXPECT_FALSE(shown());
     EXPECT_EQ(text(box("Text2")), "");
     EXPECT_EQ(focused(), box("Text1"));
+
+    // A holder goes alone: its dependants and events stay.
+    showByCode(holder);
+    click(button("Command3D3"));
+    dialogs.expectYes(msg::ConfirmDeletion);
+    enterPassword(box("Text29"), box("Text2"), "Apagar");
+    EXPECT_TRUE(participant(holder).NoMatch());
+    EXPECT_EQ(rt::CStr(stored(other, "CODTIT")), QString::number(holder));
+    EXPECT_EQ(rowCount("PROCEDE"), 1);
+    EXPECT_EQ(auditRows().size(), 2u);
 }
 
 struct PasswordCase {

@@ -97,6 +97,13 @@ void ParticipantFixture::showByCode(int code)
     leave(box("Text1"));
 }
 
+void ParticipantFixture::typeDate(ui::MaskEdBox* date, const QString& digits)
+{
+    type(date, "");
+    date->setCursorPosition(0);
+    QTest::keyClicks(date, digits);
+}
+
 void ParticipantFixture::fillHolder(const QString& name, const QString& card)
 {
     type(box("Text2"), name);

@@ -67,6 +67,8 @@ protected:
     bool shown() { return button("Command3D3")->isEnabled(); }
     // Shows a stored participant through the code box.
     void showByCode(int code);
+    // Entered with Tab, emptied, then typed from the first position.
+    static void typeDate(ui::MaskEdBox* date, const QString& digits);
     // The boxes "Gravar" requires of a holder.
     void fillHolder(const QString& name, const QString& card);
 };

@@ -64,6 +64,7 @@ TEST_F(ParticipantSearchTest, NamesakesInTheListShowTheOnePicked)
     pickRow(listBox("List2"), 1);
     const QString picked = text(box("Text1"));
     EXPECT_TRUE(picked == QString::number(first) || picked == QString::number(second));
+    click(button("Command3D2"));
     type(box("Text2"), "ANA");
     click(button("Command3D4"));
     pickRow(listBox("List2"), 0);
@@ -75,8 +76,11 @@ TEST_F(ParticipantSearchTest, NavigationStopsAtEitherEnd)
     open();
     dialogs.expectOk(msg::NoRecords);
     click(button("Command3D8"));  // empty table
+    EXPECT_FALSE(shown());
+    click(button("Command3D5"));
     const int a = addHolder("A");
     const int b = addHolder("B");
+    open();
     click(button("Command3D8"));
     EXPECT_EQ(text(box("Text1")), QString::number(a));
     dialogs.expectOk(msg::NoRecords);

@@ -19,8 +19,8 @@ TEST_F(ParticipantScreens, SavesTheWindowWhenAsked)
     const int holder = addHolder("JOAO CARLOS DA SILVA", {{"CARTAO", "0012345678"}});
     const int code = addDependant("MARIA APARECIDA DA SILVA", holder,
                                   {{"APOLICE", "1.123.456"}, {"ESTIPULANTE", "CONSTRUTORA ALVORADA LTDA"},
-                                   {"CPF", "123.456.789-09"}, {"ANIV", QDate(1980, 3, 5)},
-                                   {"VALIDADE", QDate(2027, 12, 31)}, {"SENHA", "AB12"},
+                                   {"CPF", "123.456.789-09"}, {"ANIV", Variant::date(QDate(1980, 3, 5))},
+                                   {"VALIDADE", Variant::date(QDate(2027, 12, 31))}, {"SENHA", "AB12"},
                                    {"ENDERECO", "AV. PAULISTA 1000"}, {"BAIRRO", "BELA VISTA"},
                                    {"CIDADE", "SAO PAULO"}, {"CEP", "01310100"}, {"UF", "SP"},
                                    {"TELEFONE1", "(11) 3333-4444"}, {"TELEFONE2", "(11) 99999-0000"},
