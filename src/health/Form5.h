@@ -85,7 +85,6 @@ private:
     // ---- Form5Input.cpp: key filters, date checks, map and e-mail box
     void connectInputRules();
     void Picture4_Click();
-    void Text16_DblClick();
 
     ui::WhileLoaded<RecordBinding> participant_;
     ui::WhileLoaded<RecordButtons> buttons_;

@@ -1,10 +1,11 @@
 // What the participant window lets the user type, the date boxes' checks, the
-// map of the participant's address and the e-mail box.
+// map of the participant's address and the e-mail box as a link.
 #include "health/Form5.h"
 
 #include "common/DateCheck.h"
 #include "common/DesktopLaunch.h"
 #include "common/KeyFilters.h"
+#include "common/LinkStyleBoxes.h"
 #include "platform/controls/ControlEvents.h"
 #include "platform/runtime/Runtime.h"
 
@@ -38,7 +39,8 @@ void Form5::connectInputRules()
     }
     for (ui::MaskEdBox* date : {ui->MaskEdBox2, ui->MaskEdBox22, ui->MaskEdBox3, ui->MaskEdBox6})
         attachDateCheck(date);
-    ui::on(ui->Text16).DblClick(this, &Form5::Text16_DblClick);
+    // Once underlined the e-mail box stays so: no panel here takes it off.
+    LinkStyleBoxes::attach(ui->Text16, LinkStyleBoxes::Kind::Email, ui->Text2);
 }
 
 // Only for a participant whose code is in the box.
@@ -48,7 +50,5 @@ void Form5::Picture4_Click()
         return;
     launch::openWebMap(ui->Text4->text(), ui->Text5->text(), ui->Combo3->Text());
 }
-
-void Form5::Text16_DblClick() { launch::startMail(ui->Text16->text(), ui->Text2->text()); }
 
 }  // namespace vorna::health

@@ -87,5 +87,19 @@ TEST_F(ParticipantInputTest, DoubleClickOnTheEmailBoxStartsTheMailProgram)
               launch::OutlookExpressPortuguese + "/mailurl:mailto:joao@x.com?subject=Olá, JOAO&body= ");
 }
 
+TEST_F(ParticipantInputTest, TheEmailBoxIsLowerCasedOnLeavingAndStaysUnderlined)
+{
+    open();
+    type(box("Text16"), "Joao@X.com");
+    leave(box("Text16"));
+    EXPECT_EQ(text(box("Text16")), "joao@x.com");
+    QTest::mouseMove(box("Text16"), QPoint(5, 5));
+    EXPECT_TRUE(box("Text16")->font().underline());
+    // Nothing in this window takes the underline off.
+    QTest::mouseMove(widget("Frame3D2"), QPoint(770, 80));
+    QTest::mouseMove(&form(), QPoint(400, 40));
+    EXPECT_TRUE(box("Text16")->font().underline());
+}
+
 }  // namespace
 }  // namespace vorna::test
