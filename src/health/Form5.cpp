@@ -9,6 +9,8 @@
 #include "platform/database/CriteriaText.h"
 #include "platform/runtime/Runtime.h"
 
+#include <QFontMetrics>
+#include <QLabel>
 #include <QStyle>
 
 namespace vorna {
@@ -52,6 +54,21 @@ const QStringList States = {
     QStringLiteral("PI"), QStringLiteral("FN"), QStringLiteral("PE"),
 };
 
+// A caption that names two boxes: its blanks widen so that the second word
+// ends just before the second box, whatever the font's blank width.
+void spreadOver(QLabel* caption, const QWidget* secondBox)
+{
+    const QString text = caption->text();
+    const int blanks = int(text.count(u' '));
+    if (blanks == 0)
+        return;
+    QFont font = caption->font();
+    const int room = secondBox->x() - 3 - caption->x();
+    font.setWordSpacing(qreal(room - QFontMetrics(font).horizontalAdvance(text)) / blanks);
+    caption->setFont(font);
+    caption->resize(room, caption->height());
+}
+
 }  // namespace
 
 namespace health {
@@ -82,6 +99,8 @@ void Form5::connectControls()
         {ui->Command3D21, QStyle::SP_FileDialogContentsView}, {ui->Command3D23, QStyle::SP_FileDialogContentsView},
         {ui->Command3D15, QStyle::SP_FileDialogContentsView}, {ui->Command3D22, QStyle::SP_FileDialogContentsView},
     });
+    spreadOver(ui->Label1, ui->Text34);
+    spreadOver(ui->Label2, ui->Text2);
     ui->Picture4->setPixmap(style()->standardIcon(QStyle::SP_DirHomeIcon).pixmap(24, 24));
     ui::on(ui->Picture4).Click(this, &Form5::Picture4_Click);
 
