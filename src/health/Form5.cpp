@@ -181,6 +181,7 @@ void Form5::Form_Load()
     buttons.hooks.mayShow = [this] { return MayShowToOwner(); };
     ownUntilUnload(buttons_, std::make_unique<RecordButtons>(binding, std::move(buttons)));
     buttons_->endShown();
+    connectGridSearches();
 
     for (const QString& occupation : Occupations)
         ui->Combo1->AddItem(occupation);

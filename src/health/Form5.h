@@ -1,4 +1,5 @@
 #pragma once
+#include "common/GridSearch.h"
 #include "common/PasswordPanel.h"
 #include "common/RecordBinding.h"
 #include "common/RecordButtons.h"
@@ -78,9 +79,12 @@ private:
     void Command3D9_Click();  // "Anterior"
     void Command3D6_Click();  // "Próximo"
     void Command3D7_Click();  // "Último"
+    void OpenForDocumentClient();
+
+    // ---- Form5Grid.cpp: the grid searches
+    void connectGridSearches();
     void Command3D23_Click();
     void MSFlexGrid1_Click();
-    void OpenForDocumentClient();
 
     // ---- Form5Input.cpp: key filters, date checks, map and e-mail box
     void connectInputRules();
@@ -89,6 +93,9 @@ private:
     ui::WhileLoaded<RecordBinding> participant_;
     ui::WhileLoaded<RecordButtons> buttons_;
     ui::WhileLoaded<db::Recordset> documents_;
+    ui::WhileLoaded<GridSearch> policySearch_;
+    ui::WhileLoaded<GridSearch> businessAddressSearch_;
+    ui::WhileLoaded<GridSearch> homeCitySearch_;
     QPointer<PasswordPanel> deletionPanel_;
 };
 
