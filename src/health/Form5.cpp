@@ -54,19 +54,19 @@ const QStringList States = {
     QStringLiteral("PI"), QStringLiteral("FN"), QStringLiteral("PE"),
 };
 
-// A caption that names two boxes: its blanks widen so that the second word
-// ends just before the second box, whatever the font's blank width.
+// A caption that names two boxes: its letters spread so that the second word
+// ends just before the second box, whatever the font's widths.
 void spreadOver(QLabel* caption, const QWidget* secondBox)
 {
     const QString text = caption->text();
-    const int blanks = int(text.count(u' '));
-    if (blanks == 0)
+    if (text.size() < 2)
         return;
     QFont font = caption->font();
     const int room = secondBox->x() - 3 - caption->x();
-    font.setWordSpacing(qreal(room - QFontMetrics(font).horizontalAdvance(text)) / blanks);
+    const qreal extra = qreal(room - QFontMetrics(font).horizontalAdvance(text)) / (text.size() - 1);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, extra);
     caption->setFont(font);
-    caption->resize(room, caption->height());
+    caption->resize(room + 3, caption->height());
 }
 
 }  // namespace
