@@ -65,6 +65,7 @@ private:
     void Text42_LostFocus();
     void Text17_LostFocus();
     void Text1_LostFocus();
+    void PickHolderFrom(ui::ListBox* list);
     // The holder's fields into the participant's boxes; its code too for a pick.
     void CopyHolder(const db::Recordset& holder, bool withCode);
     // The participant whose code is in the box, or a not-found answer for a

@@ -97,9 +97,12 @@ void Form5::Command3D21_Click()
     list->AddItems(names, codes);
 }
 
-void Form5::List3_Click()
+void Form5::List3_Click() { PickHolderFrom(ui->List3); }
+
+// The holder of the picked line copied in; the list put away. The recordset
+// goes back to the participant shown, for the moves that start from it.
+void Form5::PickHolderFrom(ui::ListBox* list)
 {
-    ui::ListBox* list = ui->List3;
     const int index = list->ListIndex();
     if (index < 0)
         return;
@@ -112,7 +115,6 @@ void Form5::List3_Click()
         // Deleted since it was listed.
         msg::notFound(ParticipantNotFound);
     }
-    // Back to the participant shown, for the moves that start from it.
     FindParticipantByCode(shown);
 }
 

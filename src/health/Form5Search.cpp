@@ -13,22 +13,7 @@ void Form5::Command3D4_Click() { buttons_->SearchClick(); }
 void Form5::List2_Click() { buttons_->PickClick(); }
 
 // Nothing fills this list; a pick would copy the participant of the line as a holder.
-void Form5::List1_Click()
-{
-    ui::ListBox* list = ui->List1;
-    const int index = list->ListIndex();
-    if (index < 0)
-        return;
-    const QString shown = ui->Text1->text();
-    if (FindParticipantByCode(list->ItemData(index).toString())) {
-        CopyHolder(participant_->recordset(), true);
-        list->setVisible(false);
-        list->Clear();
-    } else {
-        msg::notFound(QStringLiteral("PARTICIPANTE NÃO ENCONTRADO"));
-    }
-    FindParticipantByCode(shown);
-}
+void Form5::List1_Click() { PickHolderFrom(ui->List1); }
 
 void Form5::Command3D8_Click() { buttons_->FirstClick(); }
 void Form5::Command3D9_Click() { buttons_->PreviousClick(); }

@@ -78,6 +78,23 @@ TEST_F(ParticipantLookupTest, APickedHolderNoLongerStoredIsReported)
     EXPECT_EQ(text(box("Text36")), "JOAO");
 }
 
+// Nothing in the window fills this list; a program that did would get the
+// participant of the line copied in as the holder.
+TEST_F(ParticipantLookupTest, TheListNothingFillsCopiesTheParticipantOfItsLine)
+{
+    addHolder("JOAO", {{"CARTAO", "X"}});
+    const int holder = addHolder("JOAO", {{"CARTAO", "H1"}});
+    open();
+    ui::ListBox* names = listBox("List1");
+    names->setItemData(names->AddItem("JOAO"), holder);
+    names->setVisible(true);
+    pickRow(names, 0);
+    EXPECT_EQ(text(box("Text44")), QString::number(holder));
+    EXPECT_EQ(text(box("Text45")), "H1");
+    EXPECT_FALSE(names->isVisible());
+    EXPECT_EQ(names->ListCount(), 0);
+}
+
 // ---- the holder by code -----------------------------------------------------------------
 
 TEST_F(ParticipantLookupTest, HolderByCode)
