@@ -1,5 +1,6 @@
 #include "ParticipantFixture.h"
 
+#include "common/WindowRefs.h"
 #include "platform/runtime/Runtime.h"
 #include "support/SecondWorkstation.h"
 
@@ -330,6 +331,30 @@ TEST_F(ParticipantRecordTest, AWriteAnotherWorkstationLocksStoresNothingAndKeeps
     dialogs.expectOk(Added + "1");
     click(button("Command3D1"));
     EXPECT_EQ(rowCount("VIDASAU"), 1);
+}
+
+// Nothing in the system opens the window so; a program that did gets the new
+// participant handed back to the document window.
+TEST_F(ParticipantRecordTest, RegisteringForTheDocumentWindowAddsAndHandsTheParticipantBack)
+{
+    const int code = addHolder("JOAO");
+    state().handOver.CallerCode = caller::RegisterForDocument;
+    open();
+    for (const char* name : {"Command3D2", "Command3D3", "Command3D4"})
+        EXPECT_FALSE(button(name)->isVisible()) << name;
+    showByCode(code);
+    type(box("Text2"), "NOVO");
+    dialogs.expectOk("Cliente Cadastrado com Codigo: " + QString::number(code + 1));
+    click(button("Command3D1"));
+    EXPECT_EQ(rowCount("VIDASAU"), 2);
+    EXPECT_EQ(rt::CStr(stored(code, "NOME")), "JOAO");
+    EXPECT_EQ(rt::CLng(state().handOver.PassedRecordCode), code + 1);
+    EXPECT_EQ(state().handOver.PassedRecordName, "NOVO");
+    EXPECT_EQ(state().handOver.ReturnFlag, 1);
+    ASSERT_EQ(auditRows().size(), 1u);
+    EXPECT_EQ(auditRows()[0].remarks, "INCLUSÂO DE PARTICIPANTE");
+    EXPECT_EQ(form().state(), ui::Window::State::NotLoaded);
+    EXPECT_TRUE(windows::Form14().isVisible());
 }
 
 }  // namespace
