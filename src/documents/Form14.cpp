@@ -1,4 +1,5 @@
 #include "documents/Form14.h"
+#include "documents/StatusColours.h"
 
 #include "common/Toolbar.h"
 #include "common/ToolbarPictures.h"
@@ -22,9 +23,8 @@ void paint(QWidget* control, const QColor& base, const QColor& text)
 {
     QPalette palette = control->palette();
     palette.setColor(QPalette::Base, base);
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::ButtonText, text);
     control->setPalette(palette);
+    documents::setTextColour(*control, text);
 }
 
 }  // namespace
@@ -74,6 +74,7 @@ void Form14::connectControls()
         {ui->Command3, QStyle::SP_MessageBoxWarning},
     });
     paintDesignColours();
+    ui::on(ui->Combo1).Click(this, &Form14::Combo1_Click);
     ui->Combo7->setText(QStringLiteral("ANTECIPADA"));
 
     // The claim signal: blinks the claim label while a shown policy has a claim.
@@ -100,6 +101,9 @@ void Form14::paintDesignColours()
             paint(control, EntryYellow, EntryBlue);
     }
 }
+
+// A status picked by hand colours the list alone.
+void Form14::Combo1_Click() { ColourStatusList(*this); }
 
 void Form14::Timer1_Timer() { ui->Label6->setVisible(ui->Label6->isHidden()); }
 

@@ -56,10 +56,13 @@ private:
     // database that failed, when one cannot be opened.
     bool OpenDocumentRecordsets();
     void PositionOnReturnedDocument();
+    // The show itself; ShowDocument answers its engine errors.
+    void ShowDocumentRow();
     void paintDesignColours();
 
     void Command3D1_Click();  // "Limpar"
     void Command3D5_Click();  // "Sair"
+    void Combo1_Click();
     void Timer1_Timer();
 
     DocumentWindowState values_;

@@ -1,8 +1,8 @@
 #include "documents/Form14.h"
+#include "documents/StatusColours.h"
 
 #include "common/ProgramState.h"
 
-#include <QPalette>
 #include <QTimer>
 
 namespace vorna::documents {
@@ -26,14 +26,6 @@ std::vector<Control*> numbered(QWidget* window, const char* prefix, std::initial
         if (Control* c = named<Control>(window, QString::fromLatin1(prefix) + QString::number(n)))
             controls.push_back(c);
     return controls;
-}
-
-void setForeColour(QWidget* control, const QColor& colour)
-{
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    control->setPalette(palette);
 }
 
 void emptyDateBox(ui::MaskEdBox* box)
@@ -102,12 +94,12 @@ void Form14::ClearDocumentForm()
     // Undoes the status colours.
     for (QWidget* c : numbered<QWidget>(this, "Text", {1, 2, 3, 4, 6, 7, 8, 9, 10, 11, 13, 14, 17, 18, 19, 20, 21, 23,
                                                       24, 25, 26, 29, 32, 33}))
-        setForeColour(c, ClearedText);
+        setTextColour(*c, ClearedText);
     for (ui::PickList* list : choosable)
-        setForeColour(list, ClearedText);
+        setTextColour(*list, ClearedText);
     for (QWidget* c : numbered<QWidget>(this, "MaskEdBox", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16,
                                                            17, 18, 19, 56, 58, 59, 60, 61, 78, 75, 76, 77, 82}))
-        setForeColour(c, ClearedText);
+        setTextColour(*c, ClearedText);
 }
 
 void Form14::Command3D1_Click()

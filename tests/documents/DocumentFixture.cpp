@@ -45,7 +45,7 @@ void DocumentFixture::addProducer(int code, int branch, const QString& name, con
 
 int DocumentFixture::addDocument(const Fields& fields)
 {
-    Fields all{{"FILIAL", 1}, {"TIPO", "A"}, {"VIGENTE", "V"}};
+    Fields all{{"FILIAL", 1}, {"TIPO", "A"}, {"VIGENTE", "V"}, {"CODCLIENTE", 1}, {"NOMCLIENTE", "CLIENTE"}};
     all.insert(all.end(), fields.begin(), fields.end());
     return int(rt::CLng(addRow("DOCUMENTOS", all).field("PROPOSTA")));
 }
