@@ -100,6 +100,7 @@ void Form4::connectControls()
         {ui->Command3D17, QStyle::SP_FileDialogContentsView}, {ui->Command3D18, QStyle::SP_FileDialogContentsView},
         {ui->Command3D19, QStyle::SP_FileDialogContentsView}, {ui->Command3D16, QStyle::SP_FileDialogContentsView},
     });
+    connectReportsAndLeaving();
     ui::on(ui->Command3D21).Click(this, &Form4::Command3D21_Click);
     ui::on(ui->Text1).LostFocus(this, &Form4::Text1_LostFocus);
     ui::on(ui->Text29).LostFocus(this, &Form4::Text29_LostFocus);
@@ -266,13 +267,6 @@ void Form4::Text1_LostFocus()
 }
 
 void Form4::List1_Click() { buttons_->PickClick(); }
-
-// The main menu is usable again once the window is left.
-void Form4::Command3D5_Click()
-{
-    Unload();
-    windows::Form2().Enable();
-}
 
 void Form4::Command3D8_Click() { buttons_->FirstClick(); }
 void Form4::Command3D9_Click() { buttons_->PreviousClick(); }

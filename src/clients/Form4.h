@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <vector>
 
 namespace vorna::clients {
@@ -23,6 +24,9 @@ class Form4 : public ui::DesignedWindow<Ui::Form4> {
     Q_OBJECT
 public:
     Form4();
+
+    // The proposal of a document, by its line of business. No button runs it.
+    void PrintProposalDocument();
 
 protected:
     void connectControls() override;
@@ -81,6 +85,18 @@ private:
     void Combo2_LostFocus();
     void Combo8_Click();
     void MaskEdBox2_GotFocus();
+
+    // Reports and leaving (Form4Reports.cpp, Form4Leave.cpp).
+    void connectReportsAndLeaving();
+    void Command3D12_Click();  // "Imprimir Apólices do Estipulante"
+    void Command3D10_Click();  // "Imprimir Posição de Cliente"
+    void Command3D11_Click();  // "Imprimir Ficha de Cliente"
+    void Command3D24_Click();  // "Anexos"
+    // Nothing assigns these: the proposal prints with them as they start.
+    int16_t ProposalPrintNumber = 0;
+    int16_t ProposalPrintTop = 0;
+    int16_t ProposalPrintLeft = 0;
+    QString ProposalPrintTitle;
 
     ui::WhileLoaded<RecordBinding> client_;
     ui::WhileLoaded<RecordButtons> buttons_;

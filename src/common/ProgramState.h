@@ -133,6 +133,10 @@ struct DocumentValues {
     int32_t LastDocumentNumber = 0;
     int32_t ClaimProcessNumber = 0;
     int32_t LastProducerCode = 0;
+
+    // The line of business of the document whose proposal the client window
+    // prints, as the document window's line-of-business box held it.
+    Variant EmissionLineOfBusiness;
 };
 
 // Everything the windows share while the program runs. Every window reads and
