@@ -134,6 +134,8 @@ TEST_F(ClientPanelsTest, AddFillsTheFirstFreeSlotWithTheClientFoundAsTyped)
     const int obrien = addClient("O'BRIEN");
     open();
     showClient(shownCode);
+    click(button("Command3D31"));
+    const auto add = [this] { click(button("Command3D34")); };
     // A single zero is a free slot; two zeros or a zero after a blank are not.
     box("Text71")->setText("00");
     box("Text70")->setText(" 0");
@@ -142,33 +144,33 @@ TEST_F(ClientPanelsTest, AddFillsTheFirstFreeSlotWithTheClientFoundAsTyped)
 
     // Neither option: nothing, whatever the text.
     list("Combo10")->setText("ANA");
-    window().Command3D34_Click();
+    add();
     EXPECT_EQ(slotTexts(), before);
 
     option("Option2")->setValue(true);
-    window().Command3D34_Click();
+    add();
     option("Option1")->setValue(true);
     list("Combo10")->setText("EC");
-    window().Command3D34_Click();
+    add();
 
     // No client holds the text: the box, and no slot changes.
     dialogs.expectOk(NoSuchClient);
     list("Combo10")->setText("QQQ");
     const QStringList beforeMiss = slotTexts();
-    window().Command3D34_Click();
+    add();
     EXPECT_EQ(dialogs.boxes.back().title, "ATENÇÃO!");
     EXPECT_EQ(slotTexts(), beforeMiss);
 
-    // Apostrophes and pattern characters stand for themselves.
+    // An apostrophe stands for itself.
     list("Combo10")->setText("O'B");
-    window().Command3D34_Click();
+    add();
     EXPECT_EQ(slotTexts(), QStringList({"00|", " 0|", QString::number(ana) + "|C-ANA", QString::number(zeca) + "|N-ZECA",
                                     QString::number(obrien) + "|N-O'BRIEN"}));
 
     // Every slot taken: nothing, no box.
     const QStringList full = slotTexts();
     list("Combo10")->setText("ANA");
-    window().Command3D34_Click();
+    add();
     EXPECT_EQ(slotTexts(), full);
 
     // The third box is never written; the slots are stored by "Gravar" only.
