@@ -108,6 +108,7 @@ void Form4::connectControls()
     ui::on(ui->Combo2).LostFocus(this, &Form4::Combo2_LostFocus);
     ui::on(ui->Combo8).Click(this, &Form4::Combo8_Click);
     connectInputRules();
+    connectSidePanels();
 
     deletionPanel_ = new PasswordPanel(ui->Frame3D6, ui->Text29);
     deletionPanel_->add({.password =
@@ -153,7 +154,10 @@ void Form4::Form_Load()
         {ui->Text17, QStringLiteral("PREENCHIMENTO OBRIGATORIO - CPF/CGC")},
         {ui->Text18, QStringLiteral("PREENCHIMENTO OBRIGATORIO - PRODUTOR")},
     };
-    client.hooks.cleared = [this] { ClearClientForm(); };
+    client.hooks.cleared = [this] {
+        ClearClientForm();
+        ui->Text54->clear();  // the profile text, which no field holds
+    };
     client.hooks.filled = [this] { ShowRuledFields(); };
     RecordBinding& binding = ownUntilUnload(client_, std::make_unique<RecordBinding>(std::move(client)));
 

@@ -6,6 +6,7 @@
 #include "platform/database/Recordset.h"
 #include "ui_Form4.h"
 
+#include <QDate>
 #include <QPointer>
 #include <QString>
 #include <array>
@@ -98,6 +99,39 @@ private:
     int16_t ProposalPrintLeft = 0;
     QString ProposalPrintTitle;
 
+    // ---- side panels, referral search, contact-history hand-over and the
+    // conversation profile. Their buttons lie outside the window: tests call
+    // them as the buttons would.
+VORNA_CONTROLS_ACCESS:
+    void connectSidePanels();
+    void Command3D13_Click();  // shows the prospects panel
+    void Command3_Click();     // "Retornar" of the prospects panel
+    void Command3D28_Click();  // shows the pending-instalments panel
+    void Command3D30_Click();
+    void Command3D31_Click();  // shows the relations panel
+    void Command3D32_Click();
+    void Command3D33_Click();  // refills the relation name list
+    void Command3D34_Click();  // adds a relation
+    void Command3D35_Click();  // the referral search
+    void List2_Click();
+    void Command3D29_Click();  // "Histórico de Contatos"
+    void FillRelationClientList();
+    void Command3D25_Click();  // builds the profile
+    void Command3D26_Click();  // closes it
+    void ComputeSunSign();
+    void FindChineseYearSign();
+    void AppendPersonalityTexts();
+
+    // The profile's readings of the last birth date; kept while the window exists.
+    int16_t BirthDay = 0;
+    int16_t BirthMonth = 0;
+    QDate BirthDate;
+    QString SunSign;
+    QString SunSignMark;
+    QString BirthSeason;
+    QString ChineseSign;
+
+private:
     ui::WhileLoaded<RecordBinding> client_;
     ui::WhileLoaded<RecordButtons> buttons_;
     ui::WhileLoaded<db::Recordset> producers_;

@@ -123,6 +123,11 @@ struct HandOver {
     int32_t ReturnDocumentNumber = 0;
     int32_t ReturnDocumentBranch = 0;
     int32_t SettlementDocumentNumber = 0;
+
+    // The client the client window hands to the contact-history window, with
+    // `CallerCode` 48; no window of this program reads them.
+    int32_t ContactHistoryClientCode = 0;
+    QString ContactHistoryClientName;
 };
 
 // Values of the document window kept program-wide.
