@@ -80,7 +80,7 @@ void Form4::connectControls()
         {ui->Command3D4, QStyle::SP_FileDialogContentsView, ui->Label39, clickOf(&Form4::Command3D4_Click)},
         {ui->Command3D12, QStyle::SP_FileDialogDetailedView, ui->Label59, {}},
         {ui->Command3D24, QStyle::SP_DirOpenIcon, ui->Label62, {}},
-        {ui->Command3D27, QStyle::SP_BrowserReload, ui->Label65, {}},
+        {ui->Command3D27, QStyle::SP_BrowserReload, ui->Label65, clickOf(&Form4::Command3D27_Click)},
         {ui->Command3D5, QStyle::SP_DialogCloseButton, ui->Label36, clickOf(&Form4::Command3D5_Click)},
         {ui->Command3D8, QStyle::SP_MediaSkipBackward, ui->Label51, clickOf(&Form4::Command3D8_Click)},
         {ui->Command3D9, QStyle::SP_MediaSeekBackward, ui->Label51, clickOf(&Form4::Command3D9_Click)},
@@ -109,6 +109,7 @@ void Form4::connectControls()
     ui::on(ui->Combo8).Click(this, &Form4::Combo8_Click);
     connectInputRules();
     connectSidePanels();
+    connectGridSearches();
 
     deletionPanel_ = new PasswordPanel(ui->Frame3D6, ui->Text29);
     deletionPanel_->add({.password =
@@ -178,6 +179,7 @@ void Form4::Form_Load()
     ownUntilUnload(buttons_, std::make_unique<RecordButtons>(binding, std::move(buttons)));
 
     buttons_->endShown();
+    LoadGridSearches();
     FillPickLists();
     FillProducerList();
     // A third-level user cannot give a client to a producer by name.

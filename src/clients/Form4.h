@@ -1,4 +1,5 @@
 #pragma once
+#include "common/GridSearch.h"
 #include "common/PasswordPanel.h"
 #include "common/RecordBinding.h"
 #include "common/RecordButtons.h"
@@ -136,6 +137,17 @@ private:
     ui::WhileLoaded<RecordButtons> buttons_;
     ui::WhileLoaded<db::Recordset> producers_;
     QPointer<PasswordPanel> deletionPanel_;  // one of the controls
+
+    // ---- searches by address, city and telephone, and the name correction
+    // (Form4Search.cpp, Form4NameCorrection.cpp)
+    void connectGridSearches();
+    void LoadGridSearches();
+    // The Click of the search button of member `member` (Command3D14 ... Command3D23).
+    void GridSearch_Click(size_t member);
+    void MSFlexGrid1_Click();
+    void Command3D27_Click();  // "Corrigir Nome do Estipulante nos Documentos"
+    bool CorrectNameInDocuments(const QString& code);
+    ui::WhileLoaded<std::vector<GridSearch>> gridSearches_;
 };
 
 }  // namespace vorna::clients
