@@ -107,6 +107,7 @@ void Form4::connectControls()
     ui::on(ui->Combo2).LostFocus(this, &Form4::Combo2_LostFocus);
     ui::on(ui->Combo8).Click(this, &Form4::Combo8_Click);
     connectInputRules();
+    connectEntryRules();
 
     deletionPanel_ = new PasswordPanel(ui->Frame3D6, ui->Text29);
     deletionPanel_->add({.password =
@@ -175,6 +176,7 @@ void Form4::Form_Load()
     buttons_->endShown();
     FillPickLists();
     FillProducerList();
+    OpenPostalCodes();
     // A third-level user cannot give a client to a producer by name.
     if (vorna::state().session.AccessLevelWord == level::Minimum)
         ui->Combo8->setEnabled(false);
