@@ -2,6 +2,8 @@
 
 #include "common/MessageTexts.h"
 
+#include <sqlite3.h>
+
 namespace vorna::test {
 namespace {
 
@@ -169,6 +171,55 @@ TEST_F(ClientTaxNumberTest, AHeldNumberKeepsTheMouseFromSaving)
     EXPECT_EQ(focused(), box("Text17"));
     EXPECT_EQ(rowCount("CLIENTES"), 0);
     letGo();
+}
+
+// The statements the connection runs while the CPF box is left, and the query
+// plan SQLite gives each one that reads CPF.
+struct PlanRecorder {
+    explicit PlanRecorder(sqlite3* db) : db(db)
+    {
+        sqlite3_trace_v2(db, SQLITE_TRACE_STMT, &PlanRecorder::onStatement, this);
+    }
+    ~PlanRecorder() { sqlite3_trace_v2(db, 0, nullptr, nullptr); }
+    static int onStatement(unsigned, void* self, void* stmt, void*)
+    {
+        const char* sql = sqlite3_sql(static_cast<sqlite3_stmt*>(stmt));
+        if (sql && QByteArray(sql).contains("\"CPF\""))
+            static_cast<PlanRecorder*>(self)->statements << QString::fromUtf8(sql);
+        return 0;
+    }
+    QStringList plans()
+    {
+        sqlite3_trace_v2(db, 0, nullptr, nullptr);
+        QStringList out;
+        for (const QString& sql : statements) {
+            sqlite3_stmt* explain = nullptr;
+            const QByteArray text = "EXPLAIN QUERY PLAN " + sql.toUtf8();
+            EXPECT_EQ(sqlite3_prepare_v2(db, text.constData(), -1, &explain, nullptr), SQLITE_OK) << sql.toStdString();
+            QString plan;
+            while (sqlite3_step(explain) == SQLITE_ROW)
+                plan += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(explain, 3))) + "; ";
+            sqlite3_finalize(explain);
+            out << plan;
+        }
+        return out;
+    }
+    sqlite3* db;
+    QStringList statements;
+};
+
+TEST_F(ClientTaxNumberTest, TheSearchForAnotherClientReadsTheCpfIndex)
+{
+    const int own = addClient("JOSE", {{"CPF", "12345678909"}});
+    open();
+    showClient(own);
+    PlanRecorder recorder(mainDatabase().handle());
+    box("Text17")->setFocus(Qt::TabFocusReason);
+    box("Text3")->setFocus(Qt::TabFocusReason);
+    const QStringList plans = recorder.plans();
+    ASSERT_FALSE(plans.isEmpty());
+    for (const QString& plan : plans)
+        EXPECT_TRUE(plan.contains("USING INDEX CLIENTES_CPF")) << plan.toStdString();
 }
 
 TEST_F(ClientTaxNumberTest, TheProducerCodeShowsItsProducersName)
