@@ -18,14 +18,11 @@ namespace {
 const QString PostalCodeNotFound = QStringLiteral("CEP NÃO ENCONTRADO");
 const QString PostalCodeFile = QStringLiteral("\\RERUDEVA.MDB");
 
-// The states whose table is searched; PB and RO have none.
-const QStringList SearchedStates = {
-    QStringLiteral("AC"), QStringLiteral("AL"), QStringLiteral("AM"), QStringLiteral("AP"), QStringLiteral("BA"),
-    QStringLiteral("CE"), QStringLiteral("DF"), QStringLiteral("ES"), QStringLiteral("GO"), QStringLiteral("MA"),
-    QStringLiteral("MG"), QStringLiteral("MS"), QStringLiteral("MT"), QStringLiteral("PA"), QStringLiteral("PE"),
-    QStringLiteral("PI"), QStringLiteral("PR"), QStringLiteral("RJ"), QStringLiteral("RN"), QStringLiteral("RR"),
-    QStringLiteral("RS"), QStringLiteral("SC"), QStringLiteral("SE"), QStringLiteral("SP"), QStringLiteral("TO"),
-};
+// Every state of the prefix table is searched but PB and RO.
+bool searched(const QString& state)
+{
+    return !state.isEmpty() && state != QLatin1String("PB") && state != QLatin1String("RO");
+}
 
 // A field of the postal row; one that holds no value reads as empty.
 QString upperField(const db::Recordset& row, const QString& name)
@@ -70,7 +67,7 @@ void Form4::PostalCodeLostFocus(const AddressBoxes& boxes)
         chooseExactly(boxes.state, state);
     boxes.code->setText(digits.left(5) + u'-' + digits.mid(5));
 
-    db::Recordset* table = SearchedStates.contains(state) ? postalCodeTable(state) : nullptr;
+    db::Recordset* table = searched(state) ? postalCodeTable(state) : nullptr;
     if (!table)
         return;
     try {
