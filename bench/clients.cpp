@@ -17,6 +17,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QThread>
 #include <QVariant>
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -337,6 +338,37 @@ void next_raw(benchmark::State& state)
 
 // ---- leaving the CPF box with a number another client holds ----------------------------
 
+// The query plan of each statement on CPF that one check runs, as SQLite gives it.
+QStringList taxNumberPlans;
+
+struct PlanRecorder {
+    PlanRecorder() { sqlite3_trace_v2(db(), SQLITE_TRACE_STMT, &PlanRecorder::onStatement, this); }
+    ~PlanRecorder()
+    {
+        sqlite3_trace_v2(db(), 0, nullptr, nullptr);
+        for (const QString& sql : statements) {
+            sqlite3_stmt* explain = nullptr;
+            const QByteArray text = "EXPLAIN QUERY PLAN " + sql.toUtf8();
+            if (sqlite3_prepare_v2(db(), text.constData(), -1, &explain, nullptr) != SQLITE_OK)
+                continue;
+            QString plan;
+            while (sqlite3_step(explain) == SQLITE_ROW)
+                plan += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(explain, 3))) + "; ";
+            sqlite3_finalize(explain);
+            taxNumberPlans << plan;
+        }
+    }
+    static sqlite3* db() { return state().MainDatabase.handle(); }
+    static int onStatement(unsigned, void* self, void* stmt, void*)
+    {
+        const char* sql = sqlite3_sql(static_cast<sqlite3_stmt*>(stmt));
+        if (sql && QByteArray(sql).contains("\"CPF\""))
+            static_cast<PlanRecorder*>(self)->statements << QString::fromUtf8(sql);
+        return 0;
+    }
+    QStringList statements;
+};
+
 // The stored numbers of clients spread over the table, the same for both sides.
 const std::vector<QString>& heldNumbers()
 {
@@ -355,19 +387,46 @@ const std::vector<QString>& heldNumbers()
     return numbers;
 }
 
+// The window cleared and holding the focus, so that the boxes get their focus
+// events; false when the platform would not activate it.
+bool readyForTyping()
+{
+    ui::Window& w = window();
+    click("Command3D2");
+    w.activateWindow();
+    for (int waited = 0; waited < 2000 && QApplication::activeWindow() != &w; waited += 5) {
+        QApplication::processEvents();
+        QThread::msleep(5);
+    }
+    return QApplication::activeWindow() == &w;
+}
+
 // The box is entered and left as Tab does it; the window finds the other
 // client, shows its box (answered here) and clears itself.
 void taxNumber_ours(benchmark::State& state)
 {
-    ui::Window& w = window();
-    w.activateWindow();
-    QApplication::processEvents();
+    if (!readyForTyping()) {
+        QWidget* active = QApplication::activeWindow();
+        const std::string what = "the client window is not active: " +
+                                 (active ? active->objectName().toStdString() : std::string("none")) +
+                                 (window().isEnabled() ? "" : ", disabled");
+        state.SkipWithError(what.c_str());
+        return;
+    }
     auto* number = control<QLineEdit>("Text17");
     auto* next = control<QLineEdit>("Text18");
     auto* person = control<ui::PickList>("Combo2");
     const std::vector<QString>& numbers = heldNumbers();
     const int boxesBefore = fixture().dialogs.boxes;
     long i = 0;
+    if (taxNumberPlans.isEmpty()) {
+        PlanRecorder recorder;
+        person->setText(numbers.front().size() > 11 ? QStringLiteral("J") : QStringLiteral("F"));
+        number->setFocus(Qt::TabFocusReason);
+        number->setText(numbers.front());
+        next->setFocus(Qt::TabFocusReason);
+    }
+    fixture().dialogs.boxes = boxesBefore;
     for (auto _ : state) {
         state.PauseTiming();
         const QString& n = numbers[size_t(i++) % numbers.size()];
@@ -403,44 +462,6 @@ void taxNumber_raw(benchmark::State& state)
     state.counters["found"] = double(found) / double(i);
 }
 
-// The query plan of each statement on CPF the window runs for one check.
-void printTaxNumberPlan()
-{
-    sqlite3* db = state().MainDatabase.handle();
-    static QStringList statements;
-    statements.clear();
-    sqlite3_trace_v2(
-        db, SQLITE_TRACE_STMT,
-        [](unsigned, void*, void* stmt, void*) {
-            const char* sql = sqlite3_sql(static_cast<sqlite3_stmt*>(stmt));
-            if (sql && QByteArray(sql).contains("\"CPF\""))
-                statements << QString::fromUtf8(sql);
-            return 0;
-        },
-        nullptr);
-    const int boxes = fixture().dialogs.boxes;
-    ui::Window& w = window();
-    w.activateWindow();
-    QApplication::processEvents();
-    control<ui::PickList>("Combo2")->setText(QStringLiteral("F"));
-    control<QLineEdit>("Text17")->setFocus(Qt::TabFocusReason);
-    control<QLineEdit>("Text17")->setText(QStringLiteral("12345678909"));
-    control<QLineEdit>("Text18")->setFocus(Qt::TabFocusReason);
-    sqlite3_trace_v2(db, 0, nullptr, nullptr);
-    fixture().dialogs.boxes = boxes;
-    for (const QString& sql : statements) {
-        sqlite3_stmt* explain = nullptr;
-        const QByteArray text = "EXPLAIN QUERY PLAN " + sql.toUtf8();
-        if (sqlite3_prepare_v2(db, text.constData(), -1, &explain, nullptr) != SQLITE_OK)
-            continue;
-        std::printf("CPF check plan:");
-        while (sqlite3_step(explain) == SQLITE_ROW)
-            std::printf(" %s;", reinterpret_cast<const char*>(sqlite3_column_text(explain, 3)));
-        std::printf("\n");
-        sqlite3_finalize(explain);
-    }
-}
-
 void printSummary(const std::map<std::string, double>& medians)
 {
     std::printf("\nmedians (ms)\n");
@@ -458,7 +479,8 @@ void printSummary(const std::map<std::string, double>& medians)
     const auto checked = medians.find("taxNumber_ours");
     if (checked != medians.end())
         std::printf("(goal: a number checked in under 50 ms: %s)\n", checked->second < 50 ? "met" : "NOT met");
-    printTaxNumberPlan();
+    for (const QString& plan : taxNumberPlans)
+        std::printf("CPF check plan: %s\n", plan.toUtf8().constData());
     if (fixture().dialogs.boxes > 0)
         std::printf("boxes shown: %d, the last: %s\n", fixture().dialogs.boxes,
                     fixture().dialogs.lastText.toUtf8().constData());
@@ -466,6 +488,10 @@ void printSummary(const std::map<std::string, double>& medians)
 
 }  // namespace
 
+// The CPF box first: the window must hold the focus, which the platform stops
+// giving it once it has been unloaded and shown again.
+BENCHMARK(taxNumber_ours)->Unit(benchmark::kMillisecond)->Iterations(50)->Repetitions(3);
+BENCHMARK(taxNumber_raw)->Unit(benchmark::kMillisecond)->Iterations(200)->Repetitions(3);
 BENCHMARK(open_ours)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
 BENCHMARK(open_raw)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
 BENCHMARK(showByCode_ours)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
@@ -474,8 +500,6 @@ BENCHMARK(nameSearch_ours)->Unit(benchmark::kMillisecond)->Iterations(1)->Repeti
 BENCHMARK(nameSearch_raw)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
 BENCHMARK(next_ours)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
 BENCHMARK(next_raw)->Unit(benchmark::kMillisecond)->Iterations(200)->Repetitions(3);
-BENCHMARK(taxNumber_ours)->Unit(benchmark::kMillisecond)->Iterations(50)->Repetitions(3);
-BENCHMARK(taxNumber_raw)->Unit(benchmark::kMillisecond)->Iterations(200)->Repetitions(3);
 
 int main(int argc, char** argv)
 {
