@@ -110,6 +110,7 @@ void Form4::connectControls()
     connectInputRules();
     connectSidePanels();
     connectGridSearches();
+    connectEntryRules();
 
     deletionPanel_ = new PasswordPanel(ui->Frame3D6, ui->Text29);
     deletionPanel_->add({.password =
@@ -182,6 +183,7 @@ void Form4::Form_Load()
     LoadGridSearches();
     FillPickLists();
     FillProducerList();
+    OpenPostalCodes();
     // A third-level user cannot give a client to a producer by name.
     if (vorna::state().session.AccessLevelWord == level::Minimum)
         ui->Combo8->setEnabled(false);

@@ -148,6 +148,29 @@ private:
     void Command3D27_Click();  // "Corrigir Nome do Estipulante nos Documentos"
     bool CorrectNameInDocuments(const QString& code);
     ui::WhileLoaded<std::vector<GridSearch>> gridSearches_;
+    // ---- the entry rules: taxpayer number, producer code, postal codes, e-mail
+    // and web-page boxes, map link (Form4TaxNumber.cpp, Form4Address.cpp,
+    // Form4Links.cpp)
+    struct AddressBoxes {
+        ui::TextBox* code;
+        ui::PickList* state;
+        ui::TextBox* address;
+        ui::TextBox* city;
+        ui::TextBox* district;
+    };
+    void connectEntryRules();
+    void Text17_GotFocus();
+    bool Text17_LostFocus();  // false keeps the user in the box
+    // The first other client holding the number: the recordset stands on it.
+    bool FindClientWithTaxNumber(const QString& number);
+    bool Text18_LostFocus();
+    void OpenPostalCodes();
+    static void PostalCodeGotFocus(ui::TextBox* box);
+    void PostalCodeLostFocus(const AddressBoxes& boxes);
+    db::Recordset* postalCodeTable(const QString& state) const;
+    void Frame3D5_MouseMove();
+    void Picture4_Click();
+    ui::WhileLoaded<db::Recordset> postalCodesSP_;
 };
 
 }  // namespace vorna::clients

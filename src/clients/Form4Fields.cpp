@@ -2,6 +2,8 @@
 // clearing empties and what the save writes.
 #include "clients/Form4.h"
 
+#include "clients/ClientNumbers.h"
+
 #include "common/MessageTexts.h"
 #include "common/ProgramState.h"
 #include "platform/database/CriteriaText.h"
@@ -12,6 +14,8 @@
 namespace vorna {
 
 namespace {
+
+using clients::chooseExactly;
 
 // A one-letter code and the entry of its sorted list.
 struct CodeEntry {
@@ -29,63 +33,6 @@ constexpr int OccupationWidth = 30;
 QString textOf(const Variant& value)
 {
     return value.isNull() || value.isEmpty() ? QString() : rt::CStr(value);
-}
-
-QString digitsOf(const QString& text)
-{
-    QString digits;
-    for (QChar c : text) {
-        if (c >= u'0' && c <= u'9')
-            digits += c;
-    }
-    return digits;
-}
-
-// The first `count` digits, missing ones read as 0.
-QString digitsPadded(const QString& digits, int count)
-{
-    return digits.left(count).leftJustified(count, u'0');
-}
-
-// A postal code as stored: its digits, eight of them.
-QString postalCodeDigits(const QString& text) { return digitsPadded(digitsOf(text), 8); }
-
-// A CPF or CNPJ as stored: the digits typed, whatever separators surround them;
-// more than a CPF's eleven make a CNPJ.
-QString taxNumberDigits(const QString& text)
-{
-    const QString digits = digitsOf(text);
-    return digitsPadded(digits, digits.size() > 11 ? 14 : 11);
-}
-
-QString postalCodeShown(const QString& stored)
-{
-    const QString digits = digitsOf(stored);
-    if (digits.size() < 8)
-        return stored;
-    return digits.left(5) + u'-' + digits.mid(5, 3);
-}
-
-QString taxNumberShown(const QString& stored)
-{
-    const QString digits = digitsOf(stored);
-    if (digits.size() >= 14) {
-        const QString d = digits.left(14);
-        return d.left(2) + u'.' + d.mid(2, 3) + u'.' + d.mid(5, 3) + u'/' + d.mid(8, 4) + u'-' + d.mid(12, 2);
-    }
-    const QString d = digitsPadded(digits, 11);
-    return d.left(3) + u'.' + d.mid(3, 3) + u'.' + d.mid(6, 3) + u'-' + d.mid(9, 2);
-}
-
-// The first entry equal to the stored text, letter case counting; none: no entry.
-void chooseExactly(ui::PickList* list, const QString& stored)
-{
-    for (int i = 0; i < list->ListCount(); ++i) {
-        if (list->List(i) == stored) {
-            list->setListIndex(i);
-            return;
-        }
-    }
 }
 
 template <size_t N>
@@ -317,10 +264,12 @@ void Form4::SaveClientFields(db::Recordset& rs)
     writeCode(rs, QStringLiteral("CIVIL"), ui->Combo6, MaritalCodes);
     writeCode(rs, QStringLiteral("ESCOLAR"), ui->Combo7, SchoolingCodes);
 
-    if (!rt::Trim(ui->Text7->text()).isEmpty())
-        rs.setField(QStringLiteral("CEP-RESIDENCIA"), Variant(postalCodeDigits(ui->Text7->text())));
-    if (!rt::Trim(ui->Text12->text()).isEmpty())
-        rs.setField(QStringLiteral("CEP-COMERCIAL"), Variant(postalCodeDigits(ui->Text12->text())));
+    // A code that is not eight digits would be stored padded or cut short: the
+    // stored one stays instead.
+    if (const auto code = postalCodeStored(ui->Text7->text()))
+        rs.setField(QStringLiteral("CEP-RESIDENCIA"), Variant(*code));
+    if (const auto code = postalCodeStored(ui->Text12->text()))
+        rs.setField(QStringLiteral("CEP-COMERCIAL"), Variant(*code));
     if (!rt::Trim(ui->Text17->text()).isEmpty())
         rs.setField(QStringLiteral("CPF"), Variant(taxNumberDigits(ui->Text17->text())));
 

@@ -1,10 +1,12 @@
 #include "ClientFixture.h"
 
+#include "clients/CheckDigits.h"
 #include "common/RecordWindowPatternFields.h"
 #include "common/WindowRefs.h"
 #include "platform/runtime/Runtime.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTest>
 
 namespace vorna::test {
@@ -15,6 +17,7 @@ void ClientFixture::SetUp()
     logIn(level::Total, everyRight());
     state().session.UserIdent = UserCode;
     state().settings.DeletionPassword = Variant("Apagar");
+    QFile::remove(pathOf("RERUDEVA.MDB"));
 }
 
 ui::Window& ClientFixture::form() { return windows::Form4(); }
@@ -67,6 +70,27 @@ void ClientFixture::leave(QWidget* box)
     ClientFixture::box("Text3")->setFocus(Qt::TabFocusReason);
 }
 
+QString ClientFixture::freeTaxNumber(const QString& person)
+{
+    // From 123.456.789-09 and 11.222.333/0001-81 on, the next bases with their check digits.
+    for (qint64 base = 0;; ++base) {
+        QString number;
+        if (person == "J") {
+            number = QString::number(112223330001LL + base);
+            const auto check = clients::ComputeCnpjCheckDigits(clients::CnpjDigitsOf(number));
+            number += QString::number(check.first);
+            number += QString::number(clients::ComputeCnpjCheckDigits(clients::CnpjDigitsOf(number)).second);
+        } else {
+            number = QString::number(123456789LL + base);
+            const auto check = clients::ComputeCpfCheckDigits(clients::CpfDigitsOf(number));
+            number += QString::number(check.first);
+            number += QString::number(clients::ComputeCpfCheckDigits(clients::CpfDigitsOf(number)).second);
+        }
+        if (findRow("CLIENTES", "CPF = '" + number + "'").NoMatch())
+            return number;
+    }
+}
+
 void ClientFixture::fillRequired(const QString& person)
 {
     type(box("Text2"), "CLIENTE " + person);
@@ -75,16 +99,25 @@ void ClientFixture::fillRequired(const QString& person)
         type(box("Text4"), "RUA A 1");
         type(box("Text5"), "SANTOS");
         choose(list("Combo3"), "SP");
-        type(box("Text7"), "11010-100");
+        type(box("Text7"), "11010100");
     } else {
         type(box("Text9"), "AV B 2");
         type(box("Text10"), "CAMPINAS");
         choose(list("Combo4"), "SP");
-        type(box("Text12"), "13010-200");
+        type(box("Text12"), "13010200");
     }
     type(box("Text8"), "13 3333-4444");
-    type(box("Text17"), person == "F" ? "12345678909" : "11222333000181");
+    type(box("Text17"), freeTaxNumber(person));
     type(box("Text18"), "1");
+}
+
+void ClientFixture::installPostalCodes(const std::vector<Fields>& rows)
+{
+    const QString file = pathOf("RERUDEVA.MDB");
+    ASSERT_TRUE(buildDatabaseFromSchema("RERUDEVA", file));
+    const db::Database postal = db::Database::open(file);
+    for (const Fields& row : rows)
+        addRow(postal, "SP", row);
 }
 
 }  // namespace vorna::test

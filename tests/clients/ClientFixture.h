@@ -63,8 +63,15 @@ protected:
     void leave(QWidget* box);
     bool shown() { return button("Command3D3")->isEnabled(); }
 
-    // Every box "Gravar" requires of a person type, filled.
+    // Every box "Gravar" requires of a person type, filled; the CPF or CNPJ is
+    // the first of a fixed run that no stored client holds.
     void fillRequired(const QString& person);
+    QString freeTaxNumber(const QString& person);
+
+    // RERUDEVA.MDB built from its schema, with these rows in its table SP
+    // (CEP, "ENDEREÇO", Localidade, BAI_INI). A client test starts without the
+    // file, as a fresh installation does.
+    void installPostalCodes(const std::vector<Fields>& rows);
 };
 
 }  // namespace vorna::test

@@ -56,7 +56,8 @@ TEST_P(NewClientTest, PassesTheRequiredBoxesInOrderAndIsStoredWithItsAuditRow)
             if (auto* l = qobject_cast<ui::PickList*>(w))
                 l->setListIndex(-1);
             else
-                type(w, j == k ? "  " : "");
+                // A CPF box of blanks reads as zeros when it is left, so it is emptied.
+                type(w, j == k && w != box("Text17") ? "  " : "");
         }
         dialogs.expectOk(QStringLiteral("PREENCHIMENTO OBRIGATORIO - ") + QString::fromUtf8(p.required[k].first));
         click(button("Command3D1"));
@@ -122,7 +123,7 @@ const DigitsCase DigitsCases[] = {
     {"Text17", "123.456", "CPF", "12345600000"},
     {"Text7", "11010-100", "CEP-RESIDENCIA", "11010100"},
     {"Text7", "11010100", "CEP-RESIDENCIA", "11010100"},
-    {"Text7", "1101", "CEP-RESIDENCIA", "11010000"},
+    {"Text7", "1101", "CEP-RESIDENCIA", "<null>"},  // not a code: not stored
 };
 
 class DigitsTest : public ClientRecordTest, public ::testing::WithParamInterface<DigitsCase> {};
@@ -132,8 +133,9 @@ TEST_P(DigitsTest, StoresTheDigitsOfTheBox)
     const DigitsCase& d = GetParam();
     open();
     fillRequired("F");
-    type(box(d.box), d.typed);
     type(list("Combo1"), QString(35, u'x'));  // an occupation is cut to its field
+    // Put as a paste or a show puts it: the box is not left before the save.
+    box(d.box)->setText(d.typed);
     dialogs.expectOk(Added + "1");
     click(button("Command3D1"));
     EXPECT_EQ(stored(1, d.field), d.stored);
@@ -187,7 +189,7 @@ TEST_F(ClientRecordTest, ShowsTheRowByItsRulesAlterationKeepsBlankedTextAndLimpa
     EXPECT_TRUE(dialogs.boxes.empty());
     const std::vector<std::pair<const char*, QString>> fields = {
         {"NOME", "EMPRESA Y"}, {"EMAIL", "a@b.com"}, {"FILIAL", "1"}, {"CPF", "11222333000181"},
-        {"CEP-COMERCIAL", "12340000"}, {"CIVIL", "c"}, {"SEXO", "M"}, {"EST-RESIDENCIA", "sp"},
+        {"CEP-COMERCIAL", "1234"}, {"CIVIL", "c"}, {"SEXO", "M"}, {"EST-RESIDENCIA", "sp"},
         {"TIPOETI", " "}, {"RELCOD2", "7"}, {"RELNOM2", "C-FULANO"}, {"RELCOD1", "0"}, {"TARJA", "N"},
     };
     for (const auto& [field, value] : fields)
@@ -237,7 +239,7 @@ TEST_F(ClientRecordTest, AWriteTheDatabaseRefusesStoresNothingAndKeepsTheTypedVa
     EXPECT_EQ(rowCount("CLIENTES"), 0);
     EXPECT_TRUE(auditRows().empty());
     EXPECT_EQ(text(box("Text2")), "CLIENTE F");
-    EXPECT_EQ(text(box("Text17")), "12345678909");
+    EXPECT_EQ(text(box("Text17")), "123.456.789-09");
 
     dialogs.expectOk(Added + "1");
     click(button("Command3D1"));

@@ -1,3 +1,4 @@
+#include "platform/database/TextRules.h"
 #include "AttachmentsFixture.h"
 
 #include "common/MessageTexts.h"
@@ -364,7 +365,11 @@ TEST_F(Attachments, SairKeepsToTheOwnerItsLoadStepFound)
 // another workstation would.
 class OtherWorkstation {
 public:
-    explicit OtherWorkstation(const QString& file) { sqlite3_open(file.toUtf8().constData(), &db_); }
+    explicit OtherWorkstation(const QString& file)
+    {
+        sqlite3_open(file.toUtf8().constData(), &db_);
+        db::text::registerOn(db_);  // indexes of the schema use the engine's collation
+    }
     ~OtherWorkstation() { sqlite3_close(db_); }
     void exec(const char* sql)
     {
