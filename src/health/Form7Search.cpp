@@ -66,9 +66,10 @@ void Form7::Command3D4_Click()
             }
             lastRow = row;
         }
-        grid->setRows(lastRow + 2);
-        // The row after the events shows nothing of an earlier search.
-        for (int c = 0; c < grid->Cols(); ++c)
+        // One event: the caption row and the event; more: one row after them,
+        // which shows nothing of an earlier search.
+        grid->setRows(lastRow == 1 ? 2 : lastRow + 2);
+        for (int c = 0; lastRow > 1 && c < grid->Cols(); ++c)
             grid->setTextMatrix(lastRow + 1, c, QString());
     } catch (const EngineError&) {
         msg::notice(NoMoreRecords);

@@ -19,7 +19,7 @@ TEST_F(EventDocuments, NothingRunsWithoutACodeOfDigits)
     open();
     for (const QString& code : {QString("  "), QString("1 OR 1")}) {
         box("Text1")->setText(code);
-        type(masked("MaskEdBox5"), "01022016");
+        typeDate(masked("MaskEdBox5"), "01022016");
         click(button("Picture3"));
         click(c<QWidget>("Command1"));
         click(button("Command3D13"));
@@ -35,6 +35,7 @@ TEST_F(EventDocuments, BothDocumentsRunOnTheClientWindowsControl)
     const int ana = addParticipant("ANA SILVA", {{"BANCO", "341"}, {"AGENCIA", "0001"}, {"CONTA", "12345-6"}});
     const int code = addEvent("ANA SILVA", {{"CODVIDASAU", ana}, {"VLRPAGTO", 150.25},
                                             {"DTPAGTO", day(9, 3, 2016)}, {"EVENTO", "STORED"}});
+    addRow("PRODUTOR", {{"CODIGO", 1}, {"FILIAL", 1}, {"NOME", "PRODUTOR UM"}});
     EXPECT_FALSE(windows::Form4().isLoaded());
     report::ReportControl& control = *windows::Form4().control<report::ReportControl>("CrystalReport1");
     EXPECT_FALSE(windows::Form4().isVisible());
@@ -81,7 +82,7 @@ TEST_F(EventDocuments, TheNoticeWaitsForATypedPaymentDate)
     showByCode(code);
     click(c<QWidget>("Command1"));
     EXPECT_TRUE(reports.launches.empty());
-    type(masked("MaskEdBox5"), "01022016");
+    typeDate(masked("MaskEdBox5"), "01022016");
     click(c<QWidget>("Command1"));
     EXPECT_EQ(reports.launches.size(), 1u);
     EXPECT_TRUE(dialogs.boxes.empty());

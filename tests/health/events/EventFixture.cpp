@@ -75,10 +75,17 @@ void EventFixture::leave(QWidget* box)
     EventFixture::box("Text4")->setFocus(Qt::TabFocusReason);
 }
 
+void EventFixture::typeDate(ui::MaskEdBox* date, const QString& digits)
+{
+    type(date, "");
+    date->setCursorPosition(0);
+    QTest::keyClicks(date, digits);
+}
+
 void EventFixture::fillRequired(const QString& name)
 {
     type(box("Text2"), name);
-    type(masked("MaskEdBox1"), "10032016");
+    typeDate(masked("MaskEdBox1"), "10032016");
     list("Combo3")->setText("Exame");
 }
 

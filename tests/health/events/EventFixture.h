@@ -66,6 +66,8 @@ protected:
     // Moves the focus into the box and out of it, as Tab would.
     void leave(QWidget* box);
     bool shown() { return button("Command3D3")->isEnabled(); }
+    // Digits into a date box as a user who tabs into it.
+    static void typeDate(ui::MaskEdBox* date, const QString& digits);
     // Types a name, date and type: what "Gravar" requires.
     void fillRequired(const QString& name);
     // The code box typed and left: the event shown.

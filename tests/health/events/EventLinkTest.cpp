@@ -69,7 +69,7 @@ TEST_F(EventLink, ThePickCopiesThePickedNamesakeAndItsPolicy)
     addDocument("0222-9", {{"NOMCLIENTE", "EMPRESA B"}, {"RAMO", "58"}, {"NOMRAMO", "SAUDE"},
                            {"SEGURADORA", "9"}, {"NOMSEGURADORA", "OPERADORA NOVE"}});
     open();
-    type(masked("MaskEdBox1"), "01022016");
+    typeDate(masked("MaskEdBox1"), "01022016");
     type(box("Text2"), "ANA");
     click(button("Command3D21"));
     ASSERT_EQ(names()->ListCount(), 2);
@@ -115,7 +115,7 @@ TEST_F(EventLink, ThePickLeavesNothingOfAnEarlierParticipant)
         EXPECT_EQ(box(name)->text(), "") << name;
     EXPECT_EQ(list("Combo4")->ListIndex(), -1);
 
-    type(masked("MaskEdBox1"), "01022016");
+    typeDate(masked("MaskEdBox1"), "01022016");
     list("Combo3")->setText("Exame");
     dialogs.expectOk();
     click(button("Command3D1"));

@@ -85,7 +85,7 @@ TEST_F(Events, TheThreeRequiredBoxesInOrder)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message.toStdString());
         type(box("Text2"), c.name);
-        type(masked("MaskEdBox1"), c.date);
+        typeDate(masked("MaskEdBox1"), c.date);
         list("Combo3")->setText(c.type);
         dialogs.expectOk(c.message);
         click(button("Command3D1"));

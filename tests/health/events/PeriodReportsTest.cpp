@@ -36,8 +36,8 @@ protected:
         ui::Window& dialog = windows::Form70();
         dialog.Unload();
         dialog.Show();
-        type(dialog.control<ui::MaskEdBox>("MaskEdBox1"), "01022016");
-        type(dialog.control<ui::MaskEdBox>("MaskEdBox2"), "29022016");
+        typeDate(dialog.control<ui::MaskEdBox>("MaskEdBox1"), "01022016");
+        typeDate(dialog.control<ui::MaskEdBox>("MaskEdBox2"), "29022016");
         if (!number.isEmpty())
             type(dialog.control<ui::TextBox>("Text1"), number);
         const size_t before = reports.launches.size();
