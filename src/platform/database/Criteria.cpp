@@ -6,6 +6,7 @@
 
 #include <QRegularExpression>
 #include <cmath>
+#include <optional>
 
 namespace vorna::db {
 
@@ -148,6 +149,28 @@ std::vector<Token> tokenize(const QString& c) {
         out.push_back(std::move(t));
     }
     out.push_back(Token{});
+    return out;
+}
+
+// The characters a LIKE pattern stands for when it has no wildcard, no set of
+// several characters and no negated set: "[*]" is "*", "[]" is nothing.
+std::optional<QString> literalPattern(const QString& pattern) {
+    QString out;
+    out.reserve(pattern.size());
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar c = pattern[i];
+        if (c == u'*' || c == u'?' || c == u'#') return std::nullopt;
+        if (c != u'[') {
+            out += c;
+            continue;
+        }
+        const qsizetype close = pattern.indexOf(u']', i + 1);
+        if (close < 0) return std::nullopt;
+        const qsizetype inside = close - i - 1;
+        if (inside == 1) out += pattern[i + 1];
+        else if (inside > 1) return std::nullopt;
+        i = close;
+    }
     return out;
 }
 
@@ -417,6 +440,19 @@ private:
     void emitLike(const Operand& value, const Operand& pattern, bool negated) {
         if (pattern.literal && !pattern.value.isNull()) {
             if (!text::LikePattern(pattern.value.toString()).valid()) unreadable(criteria_);
+            // A pattern of literal characters only matches what the collation
+            // calls equal, so it is written as an equality an index can serve.
+            if (!value.literal && value.kind == Kind::Text) {
+                if (const auto literal = literalPattern(pattern.value.toString())) {
+                    Operand equal = pattern;
+                    equal.value = Variant(*literal);
+                    if (negated) out_.sql += "NOT ";
+                    out_.sql += '(';
+                    emitComparison(value, "=", equal);
+                    out_.sql += ')';
+                    return;
+                }
+            }
         }
         if (negated) out_.sql += "NOT ";
         out_.sql += text::LikeFunctionName;
