@@ -132,6 +132,8 @@ void Form7::Form_Load()
     ownUntilUnload(participantSearch_,
                    std::make_unique<NameFragmentSearch>(*participants_, std::move(names), [] {}, nullptr));
 
+    BuildEventSearch();
+
     for (const char* type : {"Consulta", "Exame", "Cirurgia", "Outros"})
         ui->Combo3->AddItem(QString::fromLatin1(type));
     ui->Combo4->AddItem(QStringLiteral("Dependente"));

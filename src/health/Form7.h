@@ -1,4 +1,5 @@
 #pragma once
+#include "common/GridSearch.h"
 #include "common/PasswordPanel.h"
 #include "common/RecordBinding.h"
 #include "common/RecordButtons.h"
@@ -55,6 +56,9 @@ private:
     void CopyParticipant();
     bool CopyPolicyDocument();
 
+    // Form7Search.cpp.
+    void BuildEventSearch();
+
     // Form7Input.cpp.
     void connectInputRules();
 
@@ -88,6 +92,7 @@ private:
     ui::WhileLoaded<RecordButtons> buttons_;
     ui::WhileLoaded<db::Recordset> documents_;
     ui::WhileLoaded<NameFragmentSearch> participantSearch_;
+    ui::WhileLoaded<GridSearch> eventSearch_;
     QPointer<PasswordPanel> deletionPanel_;  // one of the controls
 };
 

@@ -35,7 +35,6 @@ TEST_F(EventDocuments, BothDocumentsRunOnTheClientWindowsControl)
     const int ana = addParticipant("ANA SILVA", {{"BANCO", "341"}, {"AGENCIA", "0001"}, {"CONTA", "12345-6"}});
     const int code = addEvent("ANA SILVA", {{"CODVIDASAU", ana}, {"VLRPAGTO", 150.25},
                                             {"DTPAGTO", day(9, 3, 2016)}, {"EVENTO", "STORED"}});
-    addRow("PRODUTOR", {{"CODIGO", 1}, {"FILIAL", 1}, {"NOME", "PRODUTOR UM"}});
     EXPECT_FALSE(windows::Form4().isLoaded());
     report::ReportControl& control = *windows::Form4().control<report::ReportControl>("CrystalReport1");
     EXPECT_FALSE(windows::Form4().isVisible());

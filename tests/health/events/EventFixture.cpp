@@ -14,6 +14,9 @@ void EventFixture::SetUp()
     logIn(level::Total, everyRight());
     state().session.UserIdent = UserCode;
     state().settings.DeletionPassword = Variant("Apagar");
+    // The client window, whose report control prints the event documents,
+    // wants a producer when it loads.
+    addRow("PRODUTOR", {{"CODIGO", 1}, {"FILIAL", 1}, {"NOME", "PRODUTOR UM"}});
 }
 
 ui::Window& EventFixture::form() { return windows::Form7(); }
