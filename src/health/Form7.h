@@ -53,6 +53,11 @@ private:
     void HandBackToDocument(const Variant& code);
 
     // Form7Link.cpp: the participant pick and the look-ups.
+    // A field that holds a value into its box (a date as dd/mm/yyyy); one
+    // without leaves the box alone.
+    static void CopyFieldInto(QWidget* box, const db::Recordset& rs, const char* field);
+    static void CopyDateInto(QWidget* box, const db::Recordset& rs, const char* field);
+    static inline const QString EventNotFound = QStringLiteral("EVENTO NÃO ENCONTRADO");
     void CopyParticipant();
     bool CopyPolicyDocument();
 

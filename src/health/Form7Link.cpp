@@ -19,26 +19,23 @@ namespace {
 const QString EnterPieceOfName = QStringLiteral("DIGITE PELO MENOS ALGUM PEDAÇO DO NOME");
 const QString PolicyOfParticipantNotFound =
     QStringLiteral("APÓLICE NÃO ENCONTRADA! REVEJA O CADASTRAMENTO DA APÓLICE E DO PARTICIPANTE!");
-const QString EventNotFound = QStringLiteral("EVENTO NÃO ENCONTRADO");
+}  // namespace
 
-// A field that holds a value into its box; one without leaves the box alone.
-void copyInto(QWidget* box, const db::Recordset& rs, const char* field)
+namespace health {
+
+void Form7::CopyFieldInto(QWidget* box, const db::Recordset& rs, const char* field)
 {
     const Variant value = rs.field(QLatin1String(field));
     if (!value.isNull() && !value.isEmpty())
         record::setBoxText(box, rt::CStr(value));
 }
 
-void copyDateInto(QWidget* box, const db::Recordset& rs, const char* field)
+void Form7::CopyDateInto(QWidget* box, const db::Recordset& rs, const char* field)
 {
     const Variant value = rs.field(QLatin1String(field));
     if (!value.isNull() && !value.isEmpty())
         record::setBoxText(box, rt::Format(value, QStringLiteral("dd/mm/yyyy")));
 }
-
-}  // namespace
-
-namespace health {
 
 void Form7::Command3D21_Click()
 {
@@ -86,19 +83,15 @@ void Form7::CopyParticipant()
     ui->Combo4->setListIndex(-1);
 
     const db::Recordset& rs = *participants_;
-    copyInto(ui->Text18, rs, "CODIGO");
-    copyInto(ui->Text2, rs, "NOME");
-    copyInto(ui->Text17, rs, "CPF");
-    copyInto(ui->Text42, rs, "APOLICE");
-    copyInto(ui->Text34, rs, "ESTIPULANTE");
-    copyInto(ui->Text44, rs, "CODTIT");
-    copyInto(ui->Text36, rs, "NOMTIT");
-    copyInto(ui->Text45, rs, "CARTIT");
-    copyInto(ui->Text43, rs, "CARTAO");
-    copyInto(ui->Text13, rs, "SENHA");
-    copyInto(ui->Text5, rs, "EMAIL");
-    copyDateInto(ui->MaskEdBox2, rs, "ANIV");
-    copyDateInto(ui->MaskEdBox22, rs, "VALIDADE");
+    const std::pair<QWidget*, const char*> copied[] = {
+        {ui->Text18, "CODIGO"}, {ui->Text2, "NOME"},    {ui->Text17, "CPF"},    {ui->Text42, "APOLICE"},
+        {ui->Text34, "ESTIPULANTE"}, {ui->Text44, "CODTIT"}, {ui->Text36, "NOMTIT"}, {ui->Text45, "CARTIT"},
+        {ui->Text43, "CARTAO"}, {ui->Text13, "SENHA"},  {ui->Text5, "EMAIL"},
+    };
+    for (const auto& [box, field] : copied)
+        CopyFieldInto(box, rs, field);
+    CopyDateInto(ui->MaskEdBox2, rs, "ANIV");
+    CopyDateInto(ui->MaskEdBox22, rs, "VALIDADE");
     const Variant status = rs.field(QStringLiteral("SITUACAO"));
     if (!status.isNull() && !status.isEmpty()) {
         const QString text = rt::CStr(status);
@@ -119,11 +112,12 @@ bool Form7::CopyPolicyDocument()
     rs.FindFirst(db::containsCriteria(QStringLiteral("APOLICE"), ui->Text42->text()));
     if (rs.NoMatch())
         return false;
-    copyInto(ui->Text34, rs, "NOMCLIENTE");
-    copyInto(ui->Text11, rs, "RAMO");
-    copyInto(ui->Text10, rs, "NOMRAMO");
-    copyInto(ui->Text15, rs, "SEGURADORA");
-    copyInto(ui->Text12, rs, "NOMSEGURADORA");
+    const std::pair<QWidget*, const char*> copied[] = {
+        {ui->Text34, "NOMCLIENTE"}, {ui->Text11, "RAMO"},          {ui->Text10, "NOMRAMO"},
+        {ui->Text15, "SEGURADORA"}, {ui->Text12, "NOMSEGURADORA"},
+    };
+    for (const auto& [box, field] : copied)
+        CopyFieldInto(box, rs, field);
     return true;
 }
 
@@ -159,8 +153,8 @@ void Form7::Text44_LostFocus()
         msg::notice(QStringLiteral("PARTICIPANTE REFERENCIADO NÃO É TITULAR!"));
         return;
     }
-    copyInto(ui->Text36, rs, "NOME");
-    copyInto(ui->Text45, rs, "CARTAO");
+    CopyFieldInto(ui->Text36, rs, "NOME");
+    CopyFieldInto(ui->Text45, rs, "CARTAO");
 }
 
 void Form7::Text17_LostFocus()
@@ -186,7 +180,7 @@ void Form7::Text42_LostFocus()
         msg::notice(QStringLiteral("APÓLICE NÃO ENCONTRADA!"));
         return;
     }
-    copyInto(ui->Text34, rs, "NOMCLIENTE");
+    CopyFieldInto(ui->Text34, rs, "NOMCLIENTE");
 }
 
 }  // namespace health

@@ -14,23 +14,10 @@ namespace vorna {
 namespace {
 
 const QString EventAdded = QStringLiteral("Evento Cadastrado com Código: ");
-const QString EventNotFound = QStringLiteral("EVENTO NÃO ENCONTRADO");
 const QString InvalidAmount = QStringLiteral("VALOR INVALIDO");
 const QString DayFirst = QStringLiteral("dd/mm/yyyy");
 
 QString textOf(const Variant& value) { return value.isNull() || value.isEmpty() ? QString() : rt::CStr(value); }
-
-void putText(QWidget* box, const Variant& value)
-{
-    if (!value.isNull() && !value.isEmpty())
-        record::setBoxText(box, rt::CStr(value));
-}
-
-void putDate(QWidget* box, const Variant& value)
-{
-    if (!value.isNull() && !value.isEmpty())
-        record::setBoxText(box, rt::Format(value, DayFirst));
-}
 
 // The first item equal to the stored text, letter case counting; none: none chosen.
 void chooseExactly(ui::PickList* list, const QString& stored)
@@ -103,13 +90,13 @@ void Form7::ShowParticipantOfEvent()
     rs.FindFirst(QStringLiteral("CODIGO = ") + *code);
     if (rs.NoMatch())
         return;
-    putText(ui->Text17, rs.field(QStringLiteral("CPF")));
-    putText(ui->Text44, rs.field(QStringLiteral("CODTIT")));
-    putText(ui->Text36, rs.field(QStringLiteral("NOMTIT")));
-    putText(ui->Text45, rs.field(QStringLiteral("CARTIT")));
-    putText(ui->Text13, rs.field(QStringLiteral("SENHA")));
-    putDate(ui->MaskEdBox2, rs.field(QStringLiteral("ANIV")));
-    putDate(ui->MaskEdBox22, rs.field(QStringLiteral("VALIDADE")));
+    const std::pair<QWidget*, const char*> shown[] = {
+        {ui->Text17, "CPF"}, {ui->Text44, "CODTIT"}, {ui->Text36, "NOMTIT"}, {ui->Text45, "CARTIT"}, {ui->Text13, "SENHA"},
+    };
+    for (const auto& [box, field] : shown)
+        CopyFieldInto(box, rs, field);
+    CopyDateInto(ui->MaskEdBox2, rs, "ANIV");
+    CopyDateInto(ui->MaskEdBox22, rs, "VALIDADE");
     chooseExactly(ui->Combo4, textOf(rs.field(QStringLiteral("SITUACAO"))));
 }
 

@@ -12,7 +12,6 @@ namespace vorna {
 
 namespace {
 
-const QString EventNotFound = QStringLiteral("EVENTO NÃO ENCONTRADO");
 const QString NoMoreRecords = QStringLiteral("NÃO HÁ MAIS REGISTROS CADASTRADOS");
 
 }  // namespace
