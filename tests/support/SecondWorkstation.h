@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/database/TextRules.h"
+
 #include <QString>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -13,6 +15,9 @@ public:
     {
         EXPECT_EQ(sqlite3_open_v2(databaseFile.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr),
                   SQLITE_OK);
+        // The schema's text indexes use the engine's collation: without it this
+        // workstation could not write the tables that carry them.
+        db::text::registerOn(db_);
     }
     ~SecondWorkstation()
     {
