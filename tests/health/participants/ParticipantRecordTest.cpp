@@ -350,11 +350,15 @@ TEST_F(ParticipantRecordTest, RegisteringForTheDocumentWindowAddsAndHandsThePart
     EXPECT_EQ(rt::CStr(stored(code, "NOME")), "JOAO");
     EXPECT_EQ(rt::CLng(state().handOver.PassedRecordCode), code + 1);
     EXPECT_EQ(state().handOver.PassedRecordName, "NOVO");
-    EXPECT_EQ(state().handOver.ReturnFlag, 1);
     ASSERT_EQ(auditRows().size(), 1u);
     EXPECT_EQ(auditRows()[0].remarks, "INCLUSÂO DE PARTICIPANTE");
     EXPECT_EQ(form().state(), ui::Window::State::NotLoaded);
-    EXPECT_TRUE(windows::Form14().isVisible());
+    QWidget& documentWindow = windows::Form14();
+    EXPECT_TRUE(documentWindow.isVisible());
+    // The document window's load step takes the participant and lowers the flag.
+    EXPECT_EQ(text(documentWindow.findChild<QWidget*>("Text9")), QString::number(code + 1));
+    EXPECT_EQ(text(documentWindow.findChild<QWidget*>("Combo5")), "NOVO");
+    EXPECT_EQ(state().handOver.ReturnFlag, 0);
 }
 
 }  // namespace

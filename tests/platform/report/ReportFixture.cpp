@@ -1,5 +1,6 @@
 #include "ReportFixture.h"
 
+#include "platform/database/TextRules.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/report/ReportPreview.h"
 #include "platform/runtime/Clock.h"
@@ -38,6 +39,7 @@ void ReportFixture::runSql(const QString& sql, const QString& database)
     ASSERT_EQ(sqlite3_open_v2(pathOf(database).toUtf8().constData(), &db,
                               SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr),
               SQLITE_OK);
+    db::text::registerOn(db);  // the schema's text indexes use the engine's collation
     char* error = nullptr;
     // One transaction: a file sync per statement makes a fixture of many rows slow.
     const QByteArray script = "BEGIN;\n" + sql.toUtf8() + "\nCOMMIT;";
