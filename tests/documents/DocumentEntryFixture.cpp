@@ -2,6 +2,7 @@
 
 #include "common/RecordWindowPatternFields.h"
 #include "platform/runtime/Runtime.h"
+#include "support/SecondWorkstation.h"
 
 #include <QApplication>
 
@@ -13,12 +14,26 @@ void DocumentEntryFixture::SetUp()
     addRow("RAMOS", {{"CODIGO", 311}, {"NOME", "AUTOMOVEL"}});
     addRow("CIAS", {{"CODIGO", 1}, {"NOME", "CIA"}});
     state().session.UserIdent = 42;
+}
+
+void DocumentEntryFixture::reopen()
+{
+    click(button("Command3D5"));
     open();
+}
+
+void DocumentEntryFixture::otherWorkstation(const QString& sql)
+{
+    SecondWorkstation other(pathOf(QStringLiteral("VORNA.MDB")));
+    other.exec(sql.toUtf8().constData());
 }
 
 void DocumentEntryFixture::setBox(const char* name, const QString& text)
 {
-    record::setBoxText(control(name), text);
+    if (text.isEmpty())
+        record::clearBox(control(name));
+    else
+        record::setBoxText(control(name), text);
 }
 
 void DocumentEntryFixture::fillHeader()
