@@ -1,6 +1,9 @@
 #pragma once
 #include "DocumentFixture.h"
 
+#include "common/RecordWindowPatternFields.h"
+#include "platform/runtime/Runtime.h"
+
 #include <vector>
 
 namespace vorna::test {
