@@ -5,6 +5,7 @@
 #include "support/SecondWorkstation.h"
 
 #include <QApplication>
+#include <QLineEdit>
 
 namespace vorna::test {
 
@@ -79,7 +80,12 @@ QWidget* DocumentEntryFixture::focused() { return QApplication::focusWidget(); }
 
 void DocumentEntryFixture::enterAndLeave(QWidget* target, const QString& typed)
 {
-    type(target, typed);
+    // Emptied first, then entered with the cursor at the start as a tab leaves it.
+    record::clearBox(target);
+    target->setFocus(Qt::TabFocusReason);
+    if (auto* line = qobject_cast<QLineEdit*>(target))
+        line->setCursorPosition(0);
+    typeKeys(target, typed);
     control("Text6")->setFocus(Qt::TabFocusReason);
 }
 
