@@ -22,7 +22,9 @@ void writeAuditRow(db::Recordset& log, const AuditRow& row)
             log.setField(QStringLiteral("DOCUMENTO"), row.document);
         if (!row.policy.isEmpty())
             log.setField(QStringLiteral("APOLICE"), row.policy);
-        log.setField(QStringLiteral("REMARKS"), Variant(row.remarks));
+        // A row may say nothing of what was done (a document's number changed).
+        if (!row.remarks.isEmpty())
+            log.setField(QStringLiteral("REMARKS"), Variant(row.remarks));
         // Each stamp reads the clock for itself.
         log.setField(QStringLiteral("HORALOGUI"), Variant(rt::Format(rt::Now(), QStringLiteral("hh:nn"))));
         log.setField(QStringLiteral("DATALOGUI"), Variant(rt::Format(rt::Date(), QStringLiteral("dd/mm/yyyy"))));

@@ -9,6 +9,10 @@
 
 class QTimer;
 
+namespace vorna {
+class PasswordPanel;
+}
+
 namespace vorna::documents {
 
 // The recordsets the document window keeps while it is loaded, one per table,
@@ -47,6 +51,27 @@ public:
     void FillDocumentLists();
     void DefaultPolicyCost();
 
+    // ---- saving, the password panel, deletion and the header dates ----
+    // The header check before a save: false after the first failing check's
+    // message, the focus on its box where that box can take it.
+    bool ValidateDocumentHeader();
+    // Settles premium, commission and producer values in the boxes; a box text
+    // that is no number raises the runtime's 13 (the save then stores nothing).
+    void RecalculatePremiumAndCommission();
+    // The client of an imported quotation: found by CPF or added to CLIENTES,
+    // its code put into Text9. Nothing without an import.
+    void GRAVCLI();
+    // The insured objects and instalment rows of the document numbered in Text1
+    // (branch in Text23). Callers run them inside their own transaction.
+    void DeleteInsuredObjects();
+    void DeleteDocumentInstalments();
+    // The password panel's openers: stores the action (1 delete, 2 commission
+    // %, 3 settlements, 4 producer, 7 instalment count), places the panel (Top
+    // 3630 for a deletion, 4740 otherwise), empties and focuses Text12. The
+    // commission %, instalment count and producer code boxes call it when a
+    // stored document's value changed, leaving the new value in the box.
+    void OpenPasswordPanel(int action);
+
 protected:
     void connectControls() override;
     void Form_Load() override;
@@ -65,9 +90,31 @@ private:
     void Combo1_Click();
     void Timer1_Timer();
 
+    // ---- saving, the password panel, deletion and the header dates ----
+    void connectSaveAndDeletion();
+    void Command3D2_Click();  // "Avançar e Gravar"
+    void Command3D3_Click();  // "Excluir"
+    void Text12_LostFocus();
+    void MaskEdBox8_LostFocus();
+    void MaskEdBox9_LostFocus();
+    void MaskEdBox61_LostFocus();
+    void ProducerName_GotFocus(int slot);
+    void ProducerName_LostFocus(int slot);
+    bool SaveNewDocument();
+    bool SaveStoredDocument();
+    // The shown document's row found again by Text1 and Text23; false when
+    // no row has that number and branch.
+    bool FindShownDocument();
+    void DeleteShownDocument();
+    void PutBackPendingChange(int action);
+    void PutBackProducers();
+    QString keptProducerName(int slot) const;
+    void ClosePasswordPanel();
+
     DocumentWindowState values_;
     ui::WhileLoaded<DocumentRecordsets> recordsets_;
     QPointer<QTimer> Timer1;  // one of the controls
+    QPointer<PasswordPanel> passwordPanel_;  // one of the controls
 };
 
 }  // namespace vorna::documents
