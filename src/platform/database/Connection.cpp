@@ -319,6 +319,22 @@ std::shared_ptr<const TableInfo> Database::Connection::table(const QString& name
         if (!info->columnList.isEmpty()) info->columnList += ',';
         info->columnList += info->fields.back().quoted;
     }
+    info->leadingIndex.resize(info->fields.size());
+    {
+        // A partial index lacks rows and an expression index lacks the field.
+        Statement s(*this, "SELECT l.name, i.cid, (SELECT count(*) FROM pragma_index_info(l.name))"
+                           " FROM pragma_index_list(?1) AS l, pragma_index_info(l.name) AS i"
+                           " WHERE l.partial = 0 AND i.seqno = 0 ORDER BY 3, 1");
+        s.bind(1, SqlValue(stored.toUtf8()));
+        while (s.step()) {
+            // Fields are in the table's column order.
+            const int cid = sqlite3_column_int(s.get(), 1);
+            if (cid < 0 || size_t(cid) >= info->fields.size()) continue;
+            QByteArray& index = info->leadingIndex[size_t(cid)];
+            if (index.isEmpty())
+                index = quoteName(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.get(), 0))));
+        }
+    }
     tables_.insert(key, info);
     return info;
 }

@@ -196,6 +196,7 @@ Kind kindOf(FieldType t) {
 struct Operand {
     bool literal = false;
     QByteArray sql;    // a column expression
+    int field = -1;    // the one field it reads
     Kind kind = Kind::Any;
     Variant value;     // a literal: String, Long, Double, Date, Boolean or Null
 };
@@ -248,11 +249,14 @@ private:
         if (++joins_ > MaxJoins) unreadable(criteria_);
     }
     void parseOr() {
+        // A pattern under OR (or NOT, below) does not bound the matches.
+        const size_t patterns = out_.patterns.size();
         parseAnd();
         while (acceptKeyword("OR")) {
             join();
             out_.sql += " OR ";
             parseAnd();
+            out_.patterns.resize(patterns);
         }
     }
     void parseAnd() {
@@ -272,8 +276,10 @@ private:
         take();
         if (++nesting_ > MaxNesting) unreadable(criteria_);
         if (negation) {
+            const size_t patterns = out_.patterns.size();
             out_.sql += "NOT ";
             parseNot();
+            out_.patterns.resize(patterns);
         } else {
             out_.sql += '(';
             parseOr();
@@ -400,6 +406,7 @@ private:
         if (index < 0) raise(err::UnknownName, name);
         const FieldInfo& f = table_.fields[size_t(index)];
         o.sql = f.quoted;
+        o.field = index;
         o.kind = kindOf(f.type);
         return o;
     }
@@ -417,6 +424,7 @@ private:
             Operand o;
             o.kind = Kind::Text;
             o.sql = QByteArray(sqlite) + '(' + inner.sql + ",' ')";
+            o.field = inner.field;
             return o;
         }
         unreadable(criteria_);
@@ -455,12 +463,16 @@ private:
             }
         }
         if (negated) out_.sql += "NOT ";
+        const qsizetype start = out_.sql.size();
+        const size_t firstParam = out_.params.size();
         out_.sql += text::LikeFunctionName;
         out_.sql += '(';
         emitOperand(pattern, Kind::Text, false);
         out_.sql += ',';
         emitOperand(value, value.kind, false);
         out_.sql += ')';
+        if (!negated && pattern.literal && !value.literal && value.field >= 0)
+            out_.patterns.push_back({value.field, out_.sql.mid(start), firstParam});
     }
 
     // Writes an operand compared as k; the first operand of a text comparison

@@ -11,6 +11,16 @@ namespace vorna::db {
 struct CompiledCriteria {
     QByteArray sql;
     std::vector<SqlValue> params;
+
+    // A pattern LIKE on one field that every match passes (a term of the
+    // criteria's top conjunction): a scan of an index on that field alone can
+    // list every row that may match. `sql` uses params[firstParam] as its one value.
+    struct Pattern {
+        int field = -1;
+        QByteArray sql;
+        size_t firstParam = 0;
+    };
+    std::vector<Pattern> patterns;
 };
 
 // Reads the criteria forms the windows write:

@@ -4,6 +4,7 @@
 #include "platform/database/RecordsetImpl.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <ctime>
 #include <limits>
 
@@ -23,7 +24,7 @@ Recordset::Impl::Impl(std::shared_ptr<Database::Connection> c, std::shared_ptr<c
     allCells = std::make_shared<const std::vector<int>>(std::move(all));
     wanted.assign(table->fields.size(), 0);
     wantedCells = std::make_shared<const std::vector<int>>(table->fields.size(), -1);
-    plain = queriesFor(QByteArray());
+    plain = queriesFor(nullptr);
     // One statement: the first row, and the largest row id that closes the table part.
     Statement s(*conn, "SELECT rowid," + table->columnList + ",(SELECT max(rowid) FROM " + table->quoted +
                            ") FROM " + table->quoted + " ORDER BY rowid LIMIT 1");
@@ -37,7 +38,8 @@ Recordset::Impl::Impl(std::shared_ptr<Database::Connection> c, std::shared_ptr<c
     }
 }
 
-Recordset::Impl::Queries Recordset::Impl::queriesFor(const QByteArray& condition) const {
+Recordset::Impl::Queries Recordset::Impl::queriesFor(const CompiledCriteria* c) const {
+    const QByteArray condition = c ? c->sql : QByteArray();
     const QByteArray select = "SELECT rowid," + table->columnList + " FROM " + table->quoted + " WHERE ";
     const QByteArray extra = condition.isEmpty() ? QByteArray() : " AND " + condition;
     const QByteArray range = " FROM " + table->quoted + " WHERE rowid BETWEEN ?1 AND ?2" + extra;
@@ -48,6 +50,15 @@ Recordset::Impl::Queries Recordset::Impl::queriesFor(const QByteArray& condition
     q.forwardOne = "SELECT rowid," + table->columnList + q.forwardTail + '1';
     q.backwardOne = "SELECT rowid," + table->columnList + q.backwardTail + '1';
     q.ids = "SELECT rowid" + range;
+    if (c) {
+        for (const CompiledCriteria::Pattern& p : c->patterns) {
+            const QByteArray& index = table->leadingIndex[size_t(p.field)];
+            if (index.isEmpty()) continue;
+            q.scan = "SELECT rowid FROM " + table->quoted + " INDEXED BY " + index + " WHERE " + p.sql;
+            q.scanParam = p.firstParam;
+            break;
+        }
+    }
     return q;
 }
 
@@ -57,7 +68,7 @@ const CompiledCriteria& Recordset::Impl::compiled(const QString& criteria) {
         auto it = queriesByCondition.constFind(c.sql);
         if (it == queriesByCondition.constEnd()) {
             if (queriesByCondition.size() >= 64) queriesByCondition.clear();
-            it = queriesByCondition.insert(c.sql, queriesFor(c.sql));
+            it = queriesByCondition.insert(c.sql, queriesFor(&c));
         }
         lastQueries = &*it;
         lastCompiled = std::move(c);
@@ -158,6 +169,7 @@ bool Recordset::Impl::seek(bool forward, const Position& from, const Queries& q,
 bool Recordset::Impl::seekRange(bool forward, qint64 lo, qint64 hi, const Queries& q, const CompiledCriteria* c,
                                 int batch, Position& found) {
     if (hi == Lowest) return false;   // nothing at open, nothing in the range
+    if (c && !q.scan.isEmpty()) return seekCandidates(forward, lo, hi, q, *c, found);
     const bool allFields = batch == 1;
     const QByteArray& columns = allFields ? table->columnList : wantedColumns;
     const QByteArray& tail = forward ? q.forwardTail : q.backwardTail;
@@ -207,6 +219,66 @@ bool Recordset::Impl::seekRange(bool forward, qint64 lo, qint64 hi, const Querie
         limit = std::min(limit * 4, 256);
     }
     return false;
+}
+
+bool Recordset::Impl::seekCandidates(bool forward, qint64 lo, qint64 hi, const Queries& q,
+                                     const CompiledCriteria& c, Position& found) {
+    const SqlValue& pattern = c.params[q.scanParam];
+    for (;;) {
+        bool seen = false;   // the file has been read unchanged since the scan
+        if (candidates.scan != q.scan || candidates.pattern != pattern ||
+            candidates.changes != sqlite3_total_changes64(conn->db)) {
+            candidates.ids.clear();
+            Statement s(*conn, q.scan);
+            s.bind(1, pattern);
+            while (s.step()) candidates.ids.push_back(sqlite3_column_int64(s.get(), 0));
+            std::sort(candidates.ids.begin(), candidates.ids.end());
+            candidates.scan = q.scan;
+            candidates.pattern = pattern;
+            candidates.version = dataVersion();
+            candidates.changes = sqlite3_total_changes64(conn->db);
+            seen = true;
+        }
+        const auto& ids = candidates.ids;
+        auto first = std::lower_bound(ids.begin(), ids.end(), lo);
+        auto last = std::upper_bound(first, ids.end(), hi);
+        bool changed = false;
+        for (ptrdiff_t n = last - first, k = 0; k < n && !changed; ++k) {
+            const qint64 rowid = forward ? first[k] : last[-1 - k];
+            // Not in the set: another workstation's above the table part, ours inside it.
+            if ((ownAt.count(rowid) != 0) != (rowid > lastRowidAtOpen)) continue;
+            // Read with the whole criteria: the other terms, and a row changed since.
+            Statement s(*conn, q.at);
+            s.bind(1, rowid);
+            for (size_t i = 0; i < c.params.size(); ++i) s.bind(int(i) + 2, c.params[i]);
+            const bool matches = s.step();
+            if (dataVersion() != candidates.version) {
+                changed = true;
+            } else if (matches) {
+                auto b = newBlock(true);
+                b->append(s.get());
+                setCurrent(std::move(b), 0);
+                found = Position{At::Row, rowid, ownIndexOf(rowid)};
+                return true;
+            }
+            seen = true;
+        }
+        if (!changed && !seen) {
+            // Nothing read: a read of the file tells whether the list still holds.
+            Statement s(*conn, plain.at);
+            s.bind(1, Lowest);
+            s.step();
+            changed = dataVersion() != candidates.version;
+        }
+        if (!changed) return false;
+        candidates.scan.clear();   // listed again as the file is now
+    }
+}
+
+unsigned Recordset::Impl::dataVersion() const {
+    unsigned version = 0;
+    sqlite3_file_control(conn->db, "main", SQLITE_FCNTL_DATA_VERSION, &version);
+    return version;
 }
 
 bool Recordset::Impl::seekOwn(bool forward, int first, const Queries& q, const CompiledCriteria* c, int batch,

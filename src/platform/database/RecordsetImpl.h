@@ -88,6 +88,10 @@ struct Recordset::Impl {
         QByteArray forwardTail, backwardTail, at;
         QByteArray forwardOne, backwardOne;   // every field, one row
         QByteArray ids;                       // the row ids of a range, any order
+        // The row ids passing a pattern, from the index on its field alone, any
+        // order; empty when no index serves. Binds the criteria's scanParam.
+        QByteArray scan;
+        size_t scanParam = 0;
     };
     QString lastCriteria;
     CompiledCriteria lastCompiled;
@@ -115,7 +119,7 @@ struct Recordset::Impl {
         }
     } ahead;
 
-    Queries queriesFor(const QByteArray& condition) const;
+    Queries queriesFor(const CompiledCriteria* c) const;
     // Criteria differing only in their values share their queries.
     QHash<QByteArray, Queries> queriesByCondition;
     const CompiledCriteria& compiled(const QString& criteria);
@@ -127,6 +131,21 @@ struct Recordset::Impl {
     // The first matching row of the set in lo..hi in the direction.
     bool seekRange(bool forward, qint64 lo, qint64 hi, const Queries& q, const CompiledCriteria* c, int batch,
                    Position& found);
+    // seekRange for a criteria an index scan serves: the scan lists the rows
+    // that may match once, and each find reads the next of them by row id.
+    bool seekCandidates(bool forward, qint64 lo, qint64 hi, const Queries& q, const CompiledCriteria& c,
+                        Position& found);
+    // The scan's answer, kept while the file is as the scan saw it: no write
+    // through this connection and none committed by another since. The version
+    // is SQLite's count of the file's changes as of this connection's last read.
+    struct Candidates {
+        QByteArray scan;
+        SqlValue pattern;
+        std::vector<qint64> ids;   // ascending
+        unsigned version = 0;
+        sqlite3_int64 changes = 0;
+    } candidates;
+    unsigned dataVersion() const;
     // The matching own row nearest own[first] (included) in the direction.
     bool seekOwn(bool forward, int first, const Queries& q, const CompiledCriteria* c, int batch, Position& found);
     // One step of a run (MoveNext/MovePrevious, FindNext/FindPrevious).

@@ -33,6 +33,9 @@ struct TableInfo {
     QHash<QString, int> byName;         // as spelt in the schema: the usual case, no folding
     QHash<QString, int> byFoldedName;
     QByteArray columnList;   // "NAME1","NAME2",... in field order
+    // Per field: the quoted name of the narrowest whole index led by it, empty
+    // when none. Scanning it reads the field with the row ids and nothing else.
+    std::vector<QByteArray> leadingIndex;
 
     // -1 when the table has no such field.
     int indexOf(const QString& fieldName) const {
