@@ -82,6 +82,7 @@ void Form14::connectControls()
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(500);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    connectSearchesAndToolbar();
 }
 
 // Entry boxes light yellow with blue text, amount and date boxes on the
