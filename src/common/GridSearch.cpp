@@ -21,6 +21,16 @@ std::function<QString(const QString&)> GridSearch::contains(const QString& field
     return [bracketed](const QString& typed) { return db::containsCriteria(bracketed, typed); };
 }
 
+std::function<QString(const QString&)> GridSearch::containsPattern(const QString& field, const QString& more)
+{
+    return [field, more](const QString& typed) {
+        QString criteria = field + QStringLiteral(" LIKE ") + db::quoted(u'*' + typed + u'*');
+        if (!more.isEmpty())
+            criteria += QStringLiteral(" AND ") + more;
+        return criteria;
+    };
+}
+
 bool GridSearch::search()
 {
     const QString typed = record::boxText(spec_.box);
@@ -28,6 +38,8 @@ bool GridSearch::search()
         msg::notFound(spec_.blankText);
         return false;
     }
+    if (spec_.started)
+        spec_.started();
     ui::FlexGrid* grid = spec_.grid;
     try {
         grid->setCols(static_cast<int>(spec_.columns.size()));
@@ -45,18 +57,30 @@ bool GridSearch::search()
     }
 }
 
+bool GridSearch::nothingFound()
+{
+    msg::notFound(spec_.noMatchText);
+    spec_.grid->setVisible(false);
+    if (spec_.noMatch)
+        spec_.noMatch();
+    return false;
+}
+
 bool GridSearch::list(const QString& criteria)
 {
     ui::FlexGrid* grid = spec_.grid;
-    if (spec_.backwards)
-        rs_.FindLast(criteria);
-    else
-        rs_.FindFirst(criteria);
-    if (rs_.NoMatch()) {
-        msg::notFound(spec_.noMatchText);
-        grid->setVisible(false);
-        return false;
+    try {
+        if (spec_.backwards)
+            rs_.FindLast(criteria);
+        else
+            rs_.FindFirst(criteria);
+    } catch (const EngineError& e) {
+        if (e.number() != err::SyntaxError)
+            throw;
+        return nothingFound();
     }
+    if (rs_.NoMatch())
+        return nothingFound();
     grid->setVisible(true);
     if (spec_.place) {
         const QRect& r = *spec_.place;
@@ -87,9 +111,10 @@ bool GridSearch::list(const QString& criteria)
         if (rs_.NoMatch())
             break;
         // Past the last row the grid refuses the move; a member that skips
-        // failed steps writes over its last row instead.
-        if (row < lastRow || !skipping)
-            ++row;
+        // failed steps ends there with what it listed.
+        if (row == lastRow && skipping)
+            break;
+        ++row;
         writeRow(row);
     }
     // The caption row, the matches, and one empty row after two or more.
@@ -115,7 +140,7 @@ void GridSearch::writeRow(int row)
         try {
             const Variant value = rs_.field(column.field);
             if (value.isNull())
-                grid->setText(QString());
+                grid->setText(column.nullText);
             else
                 grid->setText(column.text ? column.text(value) : rt::CStr(value));
         } catch (const EngineError&) {

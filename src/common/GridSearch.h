@@ -32,8 +32,10 @@ class FlexGrid;
 //   matches k + 2, the last one empty.
 // - The grid holds one result fewer than the rows given. A member that stops
 //   on errors ends there (and on any engine error) with its error text, the
-//   rows listed staying; one that skips failed steps writes further matches
-//   over its last row and ends a listing whose find fails.
+//   rows listed staying; one that skips failed steps ends its listing quietly
+//   when the grid is full or a find fails.
+// - A criteria the engine cannot read (a pattern with an unclosed "[") lists
+//   nothing: the no-match text, the grid hidden.
 //
 // The pick reads the member's key column on the clicked row, finds that row
 // again by its key and hands it to the member; a key no longer found gives the
@@ -47,6 +49,8 @@ struct GridColumn {
     int width = 0;  // twips
     // The cell's text for a value that is not Null; none: the value as text.
     std::function<QString(const Variant&)> text = {};
+    // The cell's text for a Null value.
+    QString nullText = {};
 };
 
 struct GridSearchSpec {
@@ -68,6 +72,11 @@ struct GridSearchSpec {
     std::optional<int> fixedRows;
     // From the last match backwards instead of from the first forwards.
     bool backwards = false;
+
+    // Run after the blank test, before the grid is prepared (a search mode
+    // recorded, buttons disabled for the listing); and after the no-match text.
+    std::function<void()> started;
+    std::function<void()> noMatch;
 
     enum class Errors { Stop, SkipFailedSteps };
     Errors errors = Errors::Stop;
@@ -98,12 +107,16 @@ public:
 
     // `[FIELD] LIKE '*typed*'`, the typed text matched literally.
     static std::function<QString(const QString&)> contains(const QString& field);
+    // `FIELD LIKE '*typed*'[ AND more]` with the typed `*`, `?`, `#` and `[`
+    // acting as pattern characters; an apostrophe is only a character.
+    static std::function<QString(const QString&)> containsPattern(const QString& field, const QString& more = {});
 
     const GridSearchSpec& spec() const { return spec_; }
     db::Recordset& recordset() { return rs_; }
 
 private:
     bool list(const QString& criteria);
+    bool nothingFound();
     void writeRow(int row);
     void findNextMatch(const QString& criteria);
 

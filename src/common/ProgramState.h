@@ -142,6 +142,17 @@ struct DocumentValues {
     // The line of business of the document whose proposal the client window
     // prints, as the document window's line-of-business box held it.
     Variant EmissionLineOfBusiness;
+
+    // Handed over by "Emissões e Certificados" for a certificates window this
+    // system does not have: the document's first twelve instalments (due date,
+    // value as text; empty text where none) and its identification.
+    std::array<Variant, 12> CertificateDueDates{};
+    std::array<Variant, 12> CertificateInstalmentValues{};
+    QString CertificateDocumentKind;
+    QString PassedProductLine;
+    QString CertificateDocumentNumber;
+    QString CertificateOriginalText;
+    int32_t CertificateBranch = 0;
 };
 
 // Everything the windows share while the program runs. Every window reads and

@@ -34,21 +34,66 @@ ToolbarHoverCaptions& ToolbarHoverCaptions::hideOn(QWidget* surface)
     return *this;
 }
 
+ToolbarHoverCaptions& ToolbarHoverCaptions::hideOn(QWidget* surface, QLabel* caption)
+{
+    ui::on(surface).MouseMove([caption = QPointer<QLabel>(caption)] {
+        if (caption)
+            caption->setVisible(false);
+    });
+    return *this;
+}
+
+ToolbarHoverCaptions::Member* ToolbarHoverCaptions::member(QWidget* button)
+{
+    for (Member& m : members_) {
+        if (m.button == button)
+            return &m;
+    }
+    return nullptr;
+}
+
+ToolbarHoverCaptions& ToolbarHoverCaptions::keeps(QWidget* button, const std::vector<QLabel*>& captions)
+{
+    if (Member* m = member(button))
+        m->kept.insert(m->kept.end(), captions.begin(), captions.end());
+    return *this;
+}
+
+ToolbarHoverCaptions& ToolbarHoverCaptions::keepsOthers(QWidget* button)
+{
+    if (Member* m = member(button))
+        m->keepsOthers = true;
+    return *this;
+}
+
+ToolbarHoverCaptions* ToolbarHoverCaptions::of(QWidget* window)
+{
+    return window->findChild<ToolbarHoverCaptions*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
 void ToolbarHoverCaptions::showFor(QWidget* button)
 {
     if (!button->isEnabled())
         return;  // a disabled button shows no caption
-    QLabel* own = nullptr;
-    for (const Member& member : members_) {
-        if (member.button == button)
-            own = member.caption;
-    }
+    const Member* own = member(button);
+    QLabel* ownCaption = own ? own->caption.data() : nullptr;
+    const auto kept = [own](const QLabel* caption) {
+        if (!own)
+            return false;
+        if (own->keepsOthers)
+            return true;
+        for (const QPointer<QLabel>& k : own->kept) {
+            if (k == caption)
+                return true;
+        }
+        return false;
+    };
     for (const QPointer<QLabel>& caption : captions_) {
-        if (caption && caption != own)
+        if (caption && caption != ownCaption && !kept(caption))
             caption->setVisible(false);
     }
-    if (own)
-        own->setVisible(true);
+    if (ownCaption)
+        ownCaption->setVisible(true);
 }
 
 void ToolbarHoverCaptions::hideAll()

@@ -31,6 +31,14 @@ public:
     ToolbarHoverCaptions& addCaption(QLabel* caption);
     // Another surface that hides every caption, as the window's own does.
     ToolbarHoverCaptions& hideOn(QWidget* surface);
+    // A surface (a panel around a button) that hides one caption only.
+    ToolbarHoverCaptions& hideOn(QWidget* surface, QLabel* caption);
+    // Captions a button's hover leaves as they are; keepsOthers: all of them.
+    ToolbarHoverCaptions& keeps(QWidget* button, const std::vector<QLabel*>& captions);
+    ToolbarHoverCaptions& keepsOthers(QWidget* button);
+
+    // The window's first set (the one installToolbar builds); none when absent.
+    static ToolbarHoverCaptions* of(QWidget* window);
 
     void showFor(QWidget* button);
     void hideAll();
@@ -39,7 +47,10 @@ private:
     struct Member {
         QPointer<QWidget> button;
         QPointer<QLabel> caption;
+        std::vector<QPointer<QLabel>> kept;
+        bool keepsOthers = false;
     };
+    Member* member(QWidget* button);
     std::vector<Member> members_;
     std::vector<QPointer<QLabel>> captions_;
 };

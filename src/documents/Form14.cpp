@@ -83,6 +83,7 @@ void Form14::connectControls()
     Timer1->setInterval(500);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     connectSaveAndDeletion();
+    connectSearchesAndToolbar();
 }
 
 // Entry boxes light yellow with blue text, amount and date boxes on the

@@ -6,12 +6,14 @@
 
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 class QTimer;
 
 namespace vorna {
 class PasswordPanel;
-}
+struct GridSearchSpec;
+}  // namespace vorna
 
 namespace vorna::documents {
 
@@ -115,6 +117,43 @@ private:
     ui::WhileLoaded<DocumentRecordsets> recordsets_;
     QPointer<QTimer> Timer1;  // one of the controls
     QPointer<PasswordPanel> passwordPanel_;  // one of the controls
+
+    // Searches and result grid, navigation, hover captions, the portal and
+    // "Anexos", the buttons outside the window and the status list.
+public:
+    void Command3D4_Click();   // "Consultar": by number, or the client's documents by name
+    void Command3D18_Click();  // policies whose number contains Text2
+    void Command3D27_Click();  // documents of any type whose policy number contains Text2
+    void Command3D29_Click();  // documents whose pending matters contain Text34
+    void Command3D8_Click();   // "Primeiro"
+    void Command3D9_Click();   // "Anterior"
+    void Command3D6_Click();   // "Próximo"
+    void Command3D7_Click();   // "Último"
+    void Command3D10_Click();  // the insurer's broker portal
+    void Command3D13_Click();  // "Anexos"
+    void Command3D11_Click();  // "Arquivo Morto"
+    void Command3D14_Click();  // "Relatórios"
+    void Command3D15_Click();  // "Emissões e Certificados"
+    void Command3D20_Click();  // "Baixas de Comissões"
+    void Command3D22_Click();  // "Pós Venda"
+    void Command3D24_Click();  // "Sinistro na Apólice"
+    void Command3_Click();     // the claims button
+    void Combo1_LostFocus();
+    // The first twelve instalments of document InstalmentDeleteLimit into the
+    // certificate hand-over lists.
+    void LoadInstalmentsForCertificate();
+    // The document lifecycle's archive routine: fills and saves the archive row
+    // begun on DOCUMORTOS from the current document, and deletes the document.
+    std::function<void()> ArchiveDocument;
+
+private:
+    void connectSearchesAndToolbar();
+    void configureHoverCaptions();
+    bool listDocuments(GridSearchSpec spec);
+    void settlementHandOver();
+    QPointer<PasswordPanel> settlementPanel_;
+    // The status list was changed by hand since the document was shown.
+    bool statusPickedSinceShow_ = false;
 };
 
 }  // namespace vorna::documents

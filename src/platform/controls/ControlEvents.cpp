@@ -74,8 +74,19 @@ void setUnexpectedFailureReporter(std::function<void(const std::exception&)> rep
     failureReporter() = std::move(reporter);
 }
 
+namespace {
+FailureTrap* activeTrap = nullptr;
+}  // namespace
+
+FailureTrap::FailureTrap() : outer_(activeTrap) { activeTrap = this; }
+FailureTrap::~FailureTrap() { activeTrap = outer_; }
+
 void reportUnexpectedFailure(const std::exception& failure)
 {
+    if (activeTrap) {
+        activeTrap->caught_ = true;
+        return;
+    }
     if (failureReporter()) {
         failureReporter()(failure);
         return;

@@ -128,4 +128,21 @@ void reportUnexpectedFailure(const std::exception& failure);
 // paths than ControlEvents, such as timers).
 void runGuarded(const std::function<void()>& code);
 
+// While it lives, a failure that would be reported as above is only noted
+// here, for a handler that answers it with a message of its own (an error in
+// the load step of a window it opens, say).
+class FailureTrap {
+public:
+    FailureTrap();
+    ~FailureTrap();
+    FailureTrap(const FailureTrap&) = delete;
+    FailureTrap& operator=(const FailureTrap&) = delete;
+    bool caught() const { return caught_; }
+
+private:
+    friend void reportUnexpectedFailure(const std::exception& failure);
+    bool caught_ = false;
+    FailureTrap* outer_ = nullptr;
+};
+
 }  // namespace vorna::ui
