@@ -202,6 +202,21 @@ void clearWindow(benchmark::State& state, ui::Window& w, std::initializer_list<c
     state.ResumeTiming();
 }
 
+// A search as the user runs it: the window cleared (with lists), the text typed,
+// outside the time measured; the button clicked, inside it.
+template <class Type>
+void searchLoop(benchmark::State& state, ui::Window& w, std::initializer_list<const char*> lists, Type type,
+                QAbstractButton* button)
+{
+    for (auto _ : state) {
+        clearWindow(state, w, lists);
+        state.PauseTiming();
+        type();
+        state.ResumeTiming();
+        click(button);
+    }
+}
+
 // ---- the raw side ------------------------------------------------------------------
 
 sqlite3_stmt* prepare(const char* sql)
@@ -260,6 +275,18 @@ bool readOne(sqlite3_stmt* q)
 
 QString containing(const char* piece) { return QStringLiteral("%") + QLatin1String(piece) + QStringLiteral("%"); }
 QString containing(const QString& piece) { return u'%' + piece + u'%'; }
+
+// Every row of sql holding piece in ?1, read at each iteration; counted as counter.
+void readAllLoop(benchmark::State& state, const char* sql, const QString& piece, const char* counter)
+{
+    sqlite3_stmt* q = prepare(sql);
+    bindText(q, 1, containing(piece));
+    long found = 0;
+    for (auto _ : state)
+        found = readAll(q);
+    sqlite3_finalize(q);
+    state.counters[counter] = double(found);
+}
 
 // ---- the statements each window step runs, with SQLite's plan for them -------------
 
@@ -330,25 +357,13 @@ void participantNames_ours(benchmark::State& state)
         control<QLineEdit>(w, "Text2")->setText(QLatin1String(Surname));
     };
     recordPlans("participantNames", [&] { type(); click(consult); list->Clear(); });
-    for (auto _ : state) {
-        clearWindow(state, w, {"List2"});
-        state.PauseTiming();
-        type();
-        state.ResumeTiming();
-        click(consult);
-    }
+    searchLoop(state, w, {"List2"}, type, consult);
     state.counters["lines"] = double(list->ListCount());
 }
 
 void participantNames_raw(benchmark::State& state)
 {
-    sqlite3_stmt* q = prepare("SELECT rowid, NOME FROM VIDASAU WHERE NOME LIKE ?1 ORDER BY rowid");
-    bindText(q, 1, containing(Surname));
-    long found = 0;
-    for (auto _ : state)
-        found = readAll(q);
-    sqlite3_finalize(q);
-    state.counters["lines"] = double(found);
+    readAllLoop(state, "SELECT rowid, NOME FROM VIDASAU WHERE NOME LIKE ?1 ORDER BY rowid", Surname, "lines");
 }
 
 // "Consultar" with a code: the participant shown.
@@ -388,31 +403,16 @@ void holderNames_ours(benchmark::State& state)
     ui::Window& w = participantWindow();
     auto* list = control<ui::ListBox>(w, "List3");
     auto* search = control<QAbstractButton>(w, "Command3D21");
-    recordPlans("holderNames", [&] {
-        click(control<QAbstractButton>(w, "Command3D2"));
-        control<QLineEdit>(w, "Text36")->setText(QLatin1String(Surname));
-        click(search);
-    });
-    for (auto _ : state) {
-        clearWindow(state, w, {"List3"});
-        state.PauseTiming();
-        control<QLineEdit>(w, "Text36")->setText(QLatin1String(Surname));
-        state.ResumeTiming();
-        click(search);
-    }
+    const auto type = [&] { control<QLineEdit>(w, "Text36")->setText(QLatin1String(Surname)); };
+    recordPlans("holderNames", [&] { click(control<QAbstractButton>(w, "Command3D2")); type(); click(search); });
+    searchLoop(state, w, {"List3"}, type, search);
     state.counters["lines"] = double(list->ListCount());
 }
 
 void holderNames_raw(benchmark::State& state)
 {
-    sqlite3_stmt* q = prepare(
-        "SELECT CODIGO, NOME FROM VIDASAU WHERE NOME LIKE ?1 AND SITUACAO = 'Titular' ORDER BY rowid");
-    bindText(q, 1, containing(Surname));
-    long found = 0;
-    for (auto _ : state)
-        found = readAll(q);
-    sqlite3_finalize(q);
-    state.counters["lines"] = double(found);
+    readAllLoop(state, "SELECT CODIGO, NOME FROM VIDASAU WHERE NOME LIKE ?1 AND SITUACAO = 'Titular' ORDER BY rowid",
+                Surname, "lines");
 }
 
 // The grid of the documents of a stipulant.
@@ -423,27 +423,17 @@ void stipulantGrid_ours(benchmark::State& state)
     auto* search = control<QAbstractButton>(w, "Command3D23");
     const auto type = [&] { control<QLineEdit>(w, "Text34")->setText(QLatin1String(Stipulant)); };
     recordPlans("stipulantGrid", [&] { click(control<QAbstractButton>(w, "Command3D2")); type(); click(search); });
-    for (auto _ : state) {
-        clearWindow(state, w, {});
-        state.PauseTiming();
-        type();
-        state.ResumeTiming();
-        click(search);
-    }
+    searchLoop(state, w, {}, type, search);
     state.counters["rows"] = double(grid->Rows());
 }
 
 void stipulantGrid_raw(benchmark::State& state)
 {
     // The grid holds 999 results; the window stops on the next one.
-    sqlite3_stmt* q = prepare("SELECT NOMCLIENTE, PROPOSTA, APOLICE, VIGENCIAINICIAL FROM DOCUMENTOS "
-                              "WHERE NOMCLIENTE LIKE ?1 ORDER BY rowid LIMIT 1000");
-    bindText(q, 1, containing(Stipulant));
-    long found = 0;
-    for (auto _ : state)
-        found = readAll(q);
-    sqlite3_finalize(q);
-    state.counters["rows"] = double(found);
+    readAllLoop(state,
+                "SELECT NOMCLIENTE, PROPOSTA, APOLICE, VIGENCIAINICIAL FROM DOCUMENTOS "
+                "WHERE NOMCLIENTE LIKE ?1 ORDER BY rowid LIMIT 1000",
+                Stipulant, "rows");
 }
 
 // Leaving the holder's code box: the holder's fields copied in.
@@ -551,6 +541,10 @@ void cpfCheck_raw(benchmark::State& state)
 // The event window
 // =====================================================================================
 
+// The grid's columns; it holds 1,999 results and the window stops on the next one.
+const char* const EventGridQuery = "SELECT NOME, CODIGO, APOLICE, DTEVENTO, TIPEVENTO, EVENTO FROM PROCEDE "
+                                   "WHERE NOME LIKE ?1 ORDER BY rowid LIMIT 2000";
+
 // "Consultar": the grid of the events of a participant, by the whole name.
 void eventsOfName_ours(benchmark::State& state)
 {
@@ -573,8 +567,7 @@ void eventsOfName_ours(benchmark::State& state)
 
 void eventsOfName_raw(benchmark::State& state)
 {
-    sqlite3_stmt* q = prepare("SELECT NOME, CODIGO, APOLICE, DTEVENTO, TIPEVENTO, EVENTO FROM PROCEDE "
-                              "WHERE NOME LIKE ?1 ORDER BY rowid LIMIT 2000");
+    sqlite3_stmt* q = prepare(EventGridQuery);
     long i = 0, rows = 0;
     for (auto _ : state) {
         bindText(q, 1, containing(fixture().sample(i++).name));
@@ -590,26 +583,13 @@ void eventsOfSurname_ours(benchmark::State& state)
     ui::Window& w = eventWindow();
     auto* grid = control<ui::FlexGrid>(w, "MSFlexGrid1");
     auto* consult = control<QAbstractButton>(w, "Command3D4");
-    for (auto _ : state) {
-        clearWindow(state, w, {});
-        state.PauseTiming();
-        control<QLineEdit>(w, "Text2")->setText(QLatin1String(Surname));
-        state.ResumeTiming();
-        click(consult);
-    }
+    searchLoop(state, w, {}, [&] { control<QLineEdit>(w, "Text2")->setText(QLatin1String(Surname)); }, consult);
     state.counters["rows"] = double(grid->Rows());
 }
 
 void eventsOfSurname_raw(benchmark::State& state)
 {
-    sqlite3_stmt* q = prepare("SELECT NOME, CODIGO, APOLICE, DTEVENTO, TIPEVENTO, EVENTO FROM PROCEDE "
-                              "WHERE NOME LIKE ?1 ORDER BY rowid LIMIT 2000");
-    bindText(q, 1, containing(Surname));
-    long rows = 0;
-    for (auto _ : state)
-        rows = readAll(q);
-    sqlite3_finalize(q);
-    state.counters["rows"] = double(rows);
+    readAllLoop(state, EventGridQuery, Surname, "rows");
 }
 
 // The participant search beside the name box: the list of participants.
@@ -618,13 +598,8 @@ void eventParticipants_ours(benchmark::State& state)
     ui::Window& w = eventWindow();
     auto* list = control<ui::ListBox>(w, "List3");
     auto* search = control<QAbstractButton>(w, "Command3D21");
-    for (auto _ : state) {
-        clearWindow(state, w, {"List3"});
-        state.PauseTiming();
-        control<QLineEdit>(w, "Text2")->setText(QLatin1String(Surname));
-        state.ResumeTiming();
-        click(search);
-    }
+    searchLoop(state, w, {"List3"}, [&] { control<QLineEdit>(w, "Text2")->setText(QLatin1String(Surname)); },
+               search);
     state.counters["lines"] = double(list->ListCount());
 }
 
