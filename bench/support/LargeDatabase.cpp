@@ -29,7 +29,7 @@ namespace vorna::bench {
 namespace {
 
 // Raise it whenever the generated rows change, so that kept files are rebuilt.
-constexpr int GeneratorVersion = 1;
+constexpr int GeneratorVersion = 2;
 constexpr std::uint64_t Seed = 20250630;
 constexpr int InstalmentsPerDocument = 12;
 // Participant CPFs are drawn after the clients' serials.
@@ -411,7 +411,7 @@ private:
     void participants() {
         Insert ins(db_, "VIDASAU", {
             "CODIGO", "NOME", "CPF", "APOLICE", "ESTIPULANTE", "CODTIT", "NOMTIT", "CARTIT", "CARTAO",
-            "ENDERECO", "BAIRRO", "CIDADE", "CEP", "TELEFONE1", "TELEFONE2", "EMAIL", "BANCO", "AGENCIA",
+            "SENHA", "ENDERECO", "BAIRRO", "CIDADE", "CEP", "TELEFONE1", "TELEFONE2", "EMAIL", "BANCO", "AGENCIA",
             "CONTA", "ANIV", "VALIDADE", "UF", "SITUACAO"});
         if (healthPolicies_.empty()) healthPolicies_.push_back(0);
         participants_.reserve(size_t(scale_.participants));
@@ -449,7 +449,8 @@ private:
                 .text(d.policy).text(clients_[size_t(d.client)].name);
             if (holder) ins.null().null().null();
             else ins.text(std::to_string(h.code)).text(h.person.full()).text(h.card);
-            ins.text(part.card).text(h.street).text(h.district).text(h.city->name).text(h.cep)
+            // The operator's web password the participant was given with the card.
+            ins.text(part.card).text(padded(rng_.between(0, 999999), 6)).text(h.street).text(h.district).text(h.city->name).text(h.cep)
                 .text(people_.landline(*h.city)).text(maybe(0.3, [&] { return people_.mobile(*h.city); }))
                 .textIf(holder, people_.email(part.name, code))
                 .textIf(holder, rng_.pick(Banks)).textIf(holder, std::to_string(rng_.between(100, 9999)))
@@ -477,7 +478,7 @@ private:
             const bool denied = rng_.chance(0.08);
             const bool paid = !denied && protocol.addDays(30) < Today;
             const double receipt = cents(rng_.real(kind.low, kind.high));
-            ins.integer(i + 1).text(p.name).text(std::to_string(who + 1)).text(p.card).text(d.policy)
+            ins.integer(i + 1).text(p.name).integer(who + 1).text(p.card).text(d.policy)
                 .text(clients_[size_t(d.client)].name)
                 .text(std::to_string(d.insurer + 1)).text(InsurerNames[size_t(d.insurer)])
                 .text(std::to_string(line.code)).text(line.name)
