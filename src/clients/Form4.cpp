@@ -1,6 +1,7 @@
 #include "clients/Form4.h"
 
 #include "common/AuditRow.h"
+#include "common/BrazilianLists.h"
 #include "common/MessageTexts.h"
 #include "common/ProgramState.h"
 #include "common/Toolbar.h"
@@ -17,40 +18,7 @@ namespace vorna {
 namespace {
 
 const QString ProducersEmpty = QStringLiteral("VERIFIQUE SEU CADASTRO DE PRODUTOR POIS O MESMO ESTÁ VAZIO!");
-const QString EnterPieceOfName = QStringLiteral("DIGITE PELO MENOS ALGUM PEDAÇO DO NOME");
 const QString WrongDeletionPassword = QStringLiteral("SENHA INCORRETA! CLIENTE NÃO SERÁ EXCLUÍDO!");
-
-const QStringList Occupations = {
-    QStringLiteral("Do Lar"), QStringLiteral("Estudante"), QStringLiteral("Estagiário(a)"),
-    QStringLiteral("Vendedor(a)"), QStringLiteral("Autônomo(a)"), QStringLiteral("Mecânico"),
-    QStringLiteral("Motorista"), QStringLiteral("Eletrecista"), QStringLiteral("Encanador"),
-    QStringLiteral("Cabeleireiro(a)"), QStringLiteral("Pedagogo(a)"), QStringLiteral("Veterinário(a)"),
-    QStringLiteral("Pedreiro"), QStringLiteral("Relações Públicas"), QStringLiteral("Rep.Comercial"),
-    QStringLiteral("Médico(a)"), QStringLiteral("Dentista"), QStringLiteral("Farmaceutico(a)"),
-    QStringLiteral("Agricultor"), QStringLiteral("Criador"), QStringLiteral("Engenheiro(a)"),
-    QStringLiteral("Empresário(a)"), QStringLiteral("Comerciante"), QStringLiteral("Professor(a)"),
-    QStringLiteral("Funcionário Público"), QStringLiteral("Desportista"), QStringLiteral("Assal.Comércio"),
-    QStringLiteral("Assal.Indústria"), QStringLiteral("Assal.Serviços"), QStringLiteral("Assal.Agricultura"),
-    QStringLiteral("Assal.Saúde"), QStringLiteral("Assal.Const.Civil"), QStringLiteral("Assal.Aeroviário"),
-    QStringLiteral("Assal.Metroviário"), QStringLiteral("Assal.Const.Naval"), QStringLiteral("Assal.Cabotagem"),
-    QStringLiteral("Piloto Aeronave"), QStringLiteral("Jornalista"), QStringLiteral("Polícial"),
-    QStringLiteral("Militar"), QStringLiteral("Político(a)"), QStringLiteral("Aposentado(a)"),
-    QStringLiteral("Advogado(a)"), QStringLiteral("Bancário(a)"), QStringLiteral("Taxista"),
-    QStringLiteral("Frotista"), QStringLiteral("Músico(a)"), QStringLiteral("Secretário(a)"),
-    QStringLiteral("Corretor de Imóveis"), QStringLiteral("Corretor de Seguros"), QStringLiteral("Corretor de Ações"),
-    QStringLiteral("Revendedor de Autos"), QStringLiteral("Prop.Estacionamento"), QStringLiteral("Psicólogo(a)"),
-    QStringLiteral("Notário"), QStringLiteral("Despachante"), QStringLiteral("Publicitário(a)"),
-    QStringLiteral("Arquiteto(a)"), QStringLiteral("Administrador(a)"), QStringLiteral("Economista"),
-};
-
-const QStringList States = {
-    QStringLiteral("AC"), QStringLiteral("AM"), QStringLiteral("AP"), QStringLiteral("RR"), QStringLiteral("RO"),
-    QStringLiteral("PA"), QStringLiteral("TO"), QStringLiteral("MT"), QStringLiteral("MS"), QStringLiteral("GO"),
-    QStringLiteral("DF"), QStringLiteral("MG"), QStringLiteral("SP"), QStringLiteral("RJ"), QStringLiteral("ES"),
-    QStringLiteral("PR"), QStringLiteral("PB"), QStringLiteral("SC"), QStringLiteral("RS"), QStringLiteral("BA"),
-    QStringLiteral("SE"), QStringLiteral("AL"), QStringLiteral("RN"), QStringLiteral("CE"), QStringLiteral("MA"),
-    QStringLiteral("PI"), QStringLiteral("FN"), QStringLiteral("PE"),
-};
 
 void fill(ui::PickList* list, const QStringList& items)
 {
@@ -113,11 +81,7 @@ void Form4::connectControls()
     connectEntryRules();
 
     deletionPanel_ = new PasswordPanel(ui->Frame3D6, ui->Text29);
-    deletionPanel_->add({.password =
-                             [] {
-                                 const Variant& password = vorna::state().settings.DeletionPassword;
-                                 return password.isNull() ? QString() : password.toString();
-                             },
+    deletionPanel_->add({.password = deletionPassword,
                          .wrongPassword = WrongDeletionPassword,
                          .covered = {ui->Frame3D2, ui->Frame3D5, ui->Frame3D9, ui->Frame3D8},
                          .left = 4650,
@@ -173,7 +137,7 @@ void Form4::Form_Load()
     buttons.search.list = ui->List1;
     buttons.search.listPlace = QRect(2520, 1245, 4200, 4020);
     buttons.search.codeNotFound = msg::ClientNotFound;
-    buttons.search.nameNotFound = QStringLiteral("CLIENTE NÃO ENCONTRADO");
+    buttons.search.nameNotFound = msg::ClientNotFoundAccented;
     buttons.search.enterCodeOrName = msg::EnterCodeOrNamePlain;
     buttons.audit = audit::Client;
     buttons.hooks.mayShow = [this] { return MayShowToOwner(); };
@@ -193,11 +157,11 @@ void Form4::Form_Load()
 
 void Form4::FillPickLists()
 {
-    fill(ui->Combo1, Occupations);
+    fill(ui->Combo1, lists::occupations());
     fill(ui->Combo2, {QStringLiteral("F"), QStringLiteral("J")});
     fill(ui->Combo9, {QStringLiteral("APTO"), QStringLiteral("CASA")});
-    fill(ui->Combo3, States);
-    fill(ui->Combo4, States);
+    fill(ui->Combo3, lists::stateCodes());
+    fill(ui->Combo4, lists::stateCodes());
     fill(ui->Combo5, {QStringLiteral("FEMININO"), QStringLiteral("JURIDICA"), QStringLiteral("MASCULINO")});
     fill(ui->Combo6, {QStringLiteral("CASADO"), QStringLiteral("DIVORCIADO"), QStringLiteral("OUTRO"),
                       QStringLiteral("SOLTEIRO"), QStringLiteral("VIUVO")});
@@ -255,7 +219,7 @@ void Form4::Command3D4_Click() { buttons_->SearchClick(); }
 void Form4::Command3D21_Click()
 {
     if (rt::Trim(ui->Text2->text()).isEmpty()) {
-        msg::notFound(EnterPieceOfName);
+        msg::notFound(msg::EnterPieceOfName);
         return;
     }
     // A name that matches nothing here leaves "Anexos" as it was.

@@ -16,7 +16,6 @@ namespace vorna::clients {
 namespace {
 
 const QString PostalCodeNotFound = QStringLiteral("CEP NÃO ENCONTRADO");
-const QString PostalCodeFile = QStringLiteral("\\RERUDEVA.MDB");
 
 // Every state of the prefix table is searched but PB and RO.
 bool searched(const QString& state)

@@ -17,9 +17,6 @@ namespace vorna {
 
 namespace {
 
-const QString EnterPieceOfName = QStringLiteral("DIGITE PELO MENOS ALGUM PEDAÇO DO NOME");
-const QString NoSuchClient = QStringLiteral("CLIENTE NÃO ENCONTRADO");
-
 QString nameOf(const db::Recordset& rs)
 {
     const Variant name = rs.field(QStringLiteral("NOME"));
@@ -157,7 +154,7 @@ void Form4::Command3D34_Click()
     else
         rs.FindFirst(db::containsCriteria(QStringLiteral("NOME"), typed));
     if (rs.NoMatch()) {
-        msg::notFound(NoSuchClient);
+        msg::notFound(msg::ClientNotFoundAccented);
         return;
     }
     record::setBoxText(freeSlot->code.box, codeOf(rs));
@@ -171,7 +168,7 @@ void Form4::Command3D35_Click()
 {
     const QString typed = ui->Text83->text();
     if (rt::Trim(typed).isEmpty()) {
-        msg::notFound(EnterPieceOfName);
+        msg::notFound(msg::EnterPieceOfName);
         return;
     }
     ui->List2->setVisible(true);
@@ -180,7 +177,7 @@ void Form4::Command3D35_Click()
     const QString criteria = db::containsCriteria(QStringLiteral("NOME"), typed);
     rs.FindFirst(criteria);
     if (rs.NoMatch()) {
-        msg::notFound(NoSuchClient);
+        msg::notFound(msg::ClientNotFoundAccented);
         ui->List2->setVisible(false);
         return;
     }
@@ -206,7 +203,7 @@ void Form4::List2_Click()
     db::Recordset& rs = client_->recordset();
     rs.FindFirst(QStringLiteral("CODIGO = ") + code);
     if (rs.NoMatch()) {
-        msg::notFound(NoSuchClient);
+        msg::notFound(msg::ClientNotFoundAccented);
         return;
     }
     ui->Text84->setText(codeOf(rs));

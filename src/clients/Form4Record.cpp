@@ -4,31 +4,19 @@
 #include "common/AuditRow.h"
 #include "common/MessageTexts.h"
 #include "common/ProgramState.h"
+#include "common/RecordRights.h"
 #include "platform/database/CriteriaText.h"
 #include "platform/runtime/Runtime.h"
 
 namespace vorna {
 
-namespace {
-
-const QString ClientAdded = QStringLiteral("Cliente Cadastrado com Codigo: ");
-
-}  // namespace
-
 namespace clients {
 
 void Form4::Command3D1_Click()
 {
-    const Session& session = vorna::state().session;
-    if (session.AccessLevelWord == level::Minimum) {
-        msg::refusedByLevel();
-        return;
-    }
     const bool altering = buttons_->isShown();
-    if (!session.hasRight(altering ? Right::ACC : Right::ICC)) {
-        msg::refusedByRight();
+    if (!mayStoreRecord(altering))
         return;
-    }
     if (!ValidateClientRequiredFields())
         return;
     if (!StoreClient(altering))
@@ -40,14 +28,10 @@ void Form4::Command3D1_Click()
 
 bool Form4::StoreClient(bool altering)
 {
-    db::Recordset& rs = client_->recordset();
-    const QString name = ui->Text2->text();
-    Variant code = altering ? auditCodeFromBox(ui->Text1->text()) : Variant();
-    try {
-        auto t = client_->database().transaction();
+    const std::optional<Variant> code = buttons_->storeWithAudit(altering, [this, altering](db::Recordset& rs) {
         if (altering) {
             // The code box is locked while a client is shown: it names the row.
-            rs.FindFirst(QStringLiteral("CODIGO = ") + rt::CStr(code));
+            rs.FindFirst(QStringLiteral("CODIGO = ") + rt::CStr(auditCodeFromBox(ui->Text1->text())));
             if (rs.NoMatch())
                 throw EngineError(err::NoCurrentRecord, QStringLiteral("No current record."));
             rs.Edit();
@@ -56,23 +40,13 @@ bool Form4::StoreClient(bool altering)
         }
         SaveClientFields(rs);
         rs.Update();
-        if (!altering) {
-            // The row just added is the last of this recordset; no other
-            // workstation adds one while the transaction holds the file.
-            rs.MoveLast();
-            code = rs.field(QStringLiteral("CODIGO"));
-        }
-        buttons_->auditLog().write({code, name, altering ? audit::Client.altered : audit::Client.added, {}, {}});
-        t.commit();
-    } catch (const EngineError& failure) {
-        if (rs.editMode() != db::Recordset::EditMode::None)
-            rs.CancelUpdate();
-        msg::writeFailure(failure.number());
+        return true;
+    });
+    if (!code)
         return false;
-    }
     if (!altering) {
-        ui->Text1->setText(rt::CStr(code));
-        msg::newRecordNumber(ClientAdded, rt::CLng(code), msg::TitleNewClient);
+        ui->Text1->setText(rt::CStr(*code));
+        msg::newRecordNumber(msg::ClientAdded, rt::CLng(*code), msg::TitleNewClient);
     }
     return true;
 }
@@ -82,16 +56,8 @@ bool Form4::StoreClient(bool altering)
 // Only the first level deletes clients, and only behind the deletion password.
 void Form4::Command3D3_Click()
 {
-    const Session& session = vorna::state().session;
-    if (!session.hasRight(Right::ECC)) {
-        msg::refusedByRight();
-        return;
-    }
-    if (session.AccessLevelWord == level::Medium || session.AccessLevelWord == level::Minimum) {
-        msg::refusedByLevel();
-        return;
-    }
-    deletionPanel_->Open();
+    if (mayDeleteRecord())
+        deletionPanel_->Open();
 }
 
 void Form4::Text29_LostFocus() { deletionPanel_->Check(); }

@@ -2,6 +2,7 @@
 // one grid search each, differing only in the box read and the field searched.
 #include "clients/Form4.h"
 
+#include "common/ClientAddressSearch.h"
 #include "common/MessageTexts.h"
 #include "platform/controls/ControlEvents.h"
 
@@ -24,23 +25,6 @@ constexpr FieldSearchMember FieldSearches[] = {
     {"Command3D16", "Text11", "TELCOMERCIAL3"},
 };
 
-std::vector<GridColumn> clientColumns()
-{
-    return {
-        {QStringLiteral("Cliente"), QStringLiteral("NOME"), 3000},
-        {QStringLiteral("Código"), QStringLiteral("CODIGO"), 600},
-        {QStringLiteral("End.Residencial"), QStringLiteral("END-RESIDENCIA"), 3000},
-        {QStringLiteral("Cidade Resid."), QStringLiteral("CID-RESIDENCIA"), 1400},
-        {QStringLiteral("End.Comercial"), QStringLiteral("END-COMERCIAL"), 3000},
-        {QStringLiteral("Cidade Comerc."), QStringLiteral("CID-COMERCIAL"), 1400},
-        {QStringLiteral("Tel.Residencial"), QStringLiteral("TEL-RESIDENCIA"), 1200},
-        {QStringLiteral("Tel.Comercial"), QStringLiteral("TEL-COMERCIAL"), 1200},
-        {QStringLiteral("Fax"), QStringLiteral("TEL-COMERCIAL2"), 1200},
-        {QStringLiteral("Celular"), QStringLiteral("CELULAR"), 1200},
-        {QStringLiteral("Tel.Comercial2"), QStringLiteral("TELCOMERCIAL3"), 1200},
-    };
-}
-
 }  // namespace
 
 namespace clients {
@@ -60,17 +44,10 @@ void Form4::LoadGridSearches()
 {
     auto searches = std::make_unique<std::vector<GridSearch>>();
     for (const FieldSearchMember& member : FieldSearches) {
-        GridSearchSpec spec;
-        spec.grid = ui->MSFlexGrid1;
-        spec.box = findChild<QWidget*>(QLatin1String(member.box));
-        spec.criteria = GridSearch::contains(QLatin1String(member.field));
-        spec.columns = clientColumns();
-        spec.rows = 1000;
-        spec.place = QRect(30, 6195, 11640, 2445);
+        GridSearchSpec spec = clientAddressSearch(ui->MSFlexGrid1, findChild<QWidget*>(QLatin1String(member.box)),
+                                                  QLatin1String(member.field));
         spec.hiddenOnMatch = {ui->Frame3D9, ui->Frame3D3};
-        spec.blankText = QStringLiteral("DIGITE PRIMEIRO O ENDEREÇO A SER PESQUISADO!");
         spec.noMatchText = QStringLiteral("CLIENTES NÃO ENCONTRADOS");
-        spec.errorText = QStringLiteral("NÃO HÁ MAIS REGISTROS CADASTRADOS");
         spec.keyColumn = 1;
         spec.keyField = QStringLiteral("CODIGO");
         spec.notFoundText = msg::ClientNotFound;

@@ -15,7 +15,6 @@ namespace {
 const QString TaxNumberHeld = QStringLiteral("JÁ EXISTE UM CLIENTE COM ESTE CPF E SEU CÓDIGO É: ");
 const QString InvalidCnpj = QStringLiteral("NUMERO DE CGC INVÁLIDO!");
 const QString InvalidCpf = QStringLiteral("NUMERO DE CIC INVÁLIDO!");
-const QString ProducerNotFound = QStringLiteral("PRODUTOR NAO ENCONTRADO");
 
 // The characters at the given positions (counted from 1), anything but a digit
 // read as "0".
@@ -95,7 +94,7 @@ bool Form4::Text18_LostFocus()
     if (code)
         rs.FindFirst(QStringLiteral("CODIGO = ") + *code);
     if (!code || rs.NoMatch()) {
-        msg::notFound(ProducerNotFound);
+        msg::notFound(msg::ProducerNotFoundPlain);
         return false;
     }
     const Variant name = rs.field(QStringLiteral("NOME"));

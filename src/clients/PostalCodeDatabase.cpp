@@ -11,7 +11,7 @@ namespace vorna::clients {
 std::optional<db::Recordset> OpenPostalCodeDatabase()
 {
     try {
-        state().PostalCodeDatabase = db::Database::open(appFilePath(QStringLiteral("\\RERUDEVA.MDB")));
+        state().PostalCodeDatabase = db::Database::open(appFilePath(PostalCodeFile));
         return state().PostalCodeDatabase.openRecordset(QStringLiteral("SP"));
     } catch (const EngineError&) {
         dlg::MsgBox(QStringLiteral("SEU BANCO DE CEPs ESTÁ COM PROBLEMAS OU NÃO ESTÁ NO DIRETÓRIO VIDIVUVA. "

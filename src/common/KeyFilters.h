@@ -78,5 +78,13 @@ void apply(const KeySet& set, int& keyAscii);
 // Makes the filter a KeyPress handler of the box.
 void attach(QWidget* box, const KeySet& set);
 
+// A window's box by its object name, with the set it takes.
+struct NamedBox {
+    const char* name;
+    const KeySet& keys;
+};
+// Attaches each named box of the window (every name must be a child's).
+void attachNamed(QWidget* window, std::initializer_list<NamedBox> boxes);
+
 }  // namespace KeyFilters
 }  // namespace vorna

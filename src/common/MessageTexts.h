@@ -27,6 +27,19 @@ inline const QString ProducerNotFoundAccented = QStringLiteral("PRODUTOR NÃO EN
 inline const QString ClientNotFound = QStringLiteral("CLIENTE NAO ENCONTRADO");
 inline const QString EnterCodeOrNameAccented = QStringLiteral("INFORME O CÓDIGO OU PEDAÇOS DO NOME");
 inline const QString EnterCodeOrNamePlain = QStringLiteral("INFORME O CODIGO OU PEDAÇOS DO NOME");
+// The texts the client, participant and event windows share.
+inline const QString EnterPieceOfName = QStringLiteral("DIGITE PELO MENOS ALGUM PEDAÇO DO NOME");
+inline const QString ClientNotFoundAccented = QStringLiteral("CLIENTE NÃO ENCONTRADO");
+inline const QString ParticipantNotFound = QStringLiteral("PARTICIPANTE NÃO ENCONTRADO");
+inline const QString HolderNotFound = QStringLiteral("TITULAR NÃO ENCONTRADO");
+inline const QString NotAHolder = QStringLiteral("PARTICIPANTE REFERENCIADO NÃO É TITULAR!");
+inline const QString PolicyNotFound = QStringLiteral("APÓLICE NÃO ENCONTRADA!");
+inline const QString ParticipantCpfInUse = QStringLiteral("JÁ EXISTE UM PARTICIPANTE COM ESTE CPF E SEU CÓDIGO É: ");
+inline const QString ClientAdded = QStringLiteral("Cliente Cadastrado com Codigo: ");
+inline const QString EnterAddressFirst = QStringLiteral("DIGITE PRIMEIRO O ENDEREÇO A SER PESQUISADO!");
+inline const QString EnterStipulantFirst = QStringLiteral("DIGITE PRIMEIRO O ESTIPULANTE A SER PESQUISADO!");
+inline const QString ParticipantRowsNotFound = QStringLiteral("VIDASAU NÃO ENCONTRADOS");
+inline const QString NoMoreRecords = QStringLiteral("NÃO HÁ MAIS REGISTROS CADASTRADOS");
 // Refusals.
 inline const QString OnlyConsultation = QStringLiteral("DESCULPE, SUA SENHA PERMITE APENAS CONSULTAS");
 inline const QString NoAccessToModule = QStringLiteral("DESCULPE, SUA SENHA NÃO PERMITE ACESSO A ESTE MÓDULO!");

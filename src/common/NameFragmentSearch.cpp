@@ -6,10 +6,6 @@
 #include "platform/runtime/Runtime.h"
 #include "common/RecordWindowPatternFields.h"
 
-#include <QMetaType>
-
-Q_DECLARE_METATYPE(vorna::Variant)
-
 namespace vorna {
 
 namespace {

@@ -1,13 +1,19 @@
 #pragma once
 #include "common/MessageTexts.h"
 #include "platform/database/Recordset.h"
+#include "platform/runtime/Variant.h"
 
+#include <QMetaType>
 #include <QRect>
 #include <QString>
 #include <functional>
 #include <optional>
 
 class QWidget;
+
+// The list's items keep their rows' bookmarks as item data; a window that
+// reads a pick itself takes the bookmark back through this.
+Q_DECLARE_METATYPE(vorna::Variant)
 
 namespace vorna::ui {
 class ListBox;

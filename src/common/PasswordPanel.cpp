@@ -1,5 +1,6 @@
 #include "common/PasswordPanel.h"
 
+#include "common/ProgramState.h"
 #include "platform/controls/Twips.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/runtime/Runtime.h"
@@ -79,6 +80,12 @@ void PasswordPanel::Check()
     close(op);
     if (op.accepted)
         op.accepted();
+}
+
+QString deletionPassword()
+{
+    const Variant& password = vorna::state().settings.DeletionPassword;
+    return password.isNull() ? QString() : password.toString();
 }
 
 }  // namespace vorna

@@ -84,4 +84,7 @@ private:
     std::optional<size_t> pending_;
 };
 
+// The settings' deletion password as an operation's password: none is empty.
+QString deletionPassword();
+
 }  // namespace vorna

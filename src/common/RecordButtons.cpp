@@ -187,6 +187,50 @@ void RecordButtons::writeAudit(const Variant& code, const QString& remarks)
     audit_.write({code, binding_.nameText(), remarks, {}, {}});
 }
 
+std::optional<Variant> RecordButtons::storeWithAudit(bool altering,
+                                                     const std::function<bool(db::Recordset&)>& write)
+{
+    db::Recordset& rs = binding_.recordset();
+    const QString name = binding_.nameText();
+    Variant code = altering ? auditCodeFromBox(binding_.codeText()) : Variant();
+    try {
+        auto t = binding_.database().transaction();
+        // A refused write has shown its box; leaving the scope undoes it.
+        if (!write(rs))
+            return std::nullopt;
+        if (!altering) {
+            rs.MoveLast();
+            code = rs.field(binding_.design().keyField);
+        }
+        if (design_.audit)
+            audit_.write({code, name, altering ? design_.audit->altered : design_.audit->added, {}, {}});
+        t.commit();
+    } catch (const EngineError& failure) {
+        if (rs.editMode() != db::Recordset::EditMode::None)
+            rs.CancelUpdate();
+        msg::writeFailure(failure.number());
+        return std::nullopt;
+    }
+    return code;
+}
+
+bool RecordButtons::deleteWithAudit()
+{
+    const Variant code = design_.audit ? auditCodeFromBox(binding_.codeText()) : Variant();
+    const QString name = binding_.nameText();
+    try {
+        auto t = binding_.database().transaction();
+        binding_.recordset().Delete();
+        if (design_.audit)
+            audit_.write({code, name, design_.audit->deleted, {}, {}});
+        t.commit();
+    } catch (const EngineError& failure) {
+        msg::writeFailure(failure.number());
+        return false;
+    }
+    return true;
+}
+
 void RecordButtons::focus(QWidget* box)
 {
     if (box)

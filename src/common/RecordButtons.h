@@ -117,6 +117,19 @@ public:
 
     void writeAudit(const Variant& code, const QString& remarks);
 
+    // For a window whose "Gravar" and "Excluir" run their own steps: the record
+    // and its audit row in one transaction, an engine failure dropping the
+    // pending row and showing the write-failure box. The audit row names what
+    // the code and name boxes show; a new row's key is read back from the last
+    // row (no other workstation adds one while the transaction holds the file).
+    //
+    // `write` begins the row (Edit or AddNew), puts the boxes in and stores it;
+    // false after a refused write that has shown its own box. The record's key,
+    // or none when nothing was stored.
+    std::optional<Variant> storeWithAudit(bool altering, const std::function<bool(db::Recordset&)>& write);
+    // Deletes the row the recordset stands on; false after the write-failure box.
+    bool deleteWithAudit();
+
     RecordBinding& binding() { return binding_; }
     NameFragmentSearch* search() { return search_.get(); }
     AuditLog& auditLog() { return audit_; }

@@ -1,5 +1,6 @@
 #include "health/Form5.h"
 
+#include "common/BrazilianLists.h"
 #include "common/MessageTexts.h"
 #include "common/ProgramState.h"
 #include "common/Toolbar.h"
@@ -17,42 +18,7 @@ namespace vorna {
 
 namespace {
 
-const QString ParticipantNotFound = QStringLiteral("PARTICIPANTE NÃO ENCONTRADO");
 const QString WrongDeletionPassword = QStringLiteral("SENHA INCORRETA! PARTICIPANTE NÃO SERÁ EXCLUÍDO!");
-
-// The occupations of a list outside the window that nothing reads.
-const QStringList Occupations = {
-    QStringLiteral("Do Lar"), QStringLiteral("Estudante"), QStringLiteral("Estagiário(a)"),
-    QStringLiteral("Vendedor(a)"), QStringLiteral("Autônomo(a)"), QStringLiteral("Mecânico"),
-    QStringLiteral("Motorista"), QStringLiteral("Eletrecista"), QStringLiteral("Encanador"),
-    QStringLiteral("Cabeleireiro(a)"), QStringLiteral("Pedagogo(a)"), QStringLiteral("Veterinário(a)"),
-    QStringLiteral("Pedreiro"), QStringLiteral("Relações Públicas"), QStringLiteral("Rep.Comercial"),
-    QStringLiteral("Médico(a)"), QStringLiteral("Dentista"), QStringLiteral("Farmaceutico(a)"),
-    QStringLiteral("Agricultor"), QStringLiteral("Criador"), QStringLiteral("Engenheiro(a)"),
-    QStringLiteral("Empresário(a)"), QStringLiteral("Comerciante"), QStringLiteral("Professor(a)"),
-    QStringLiteral("Funcionário Público"), QStringLiteral("Desportista"), QStringLiteral("Assal.Comércio"),
-    QStringLiteral("Assal.Indústria"), QStringLiteral("Assal.Serviços"), QStringLiteral("Assal.Agricultura"),
-    QStringLiteral("Assal.Saúde"), QStringLiteral("Assal.Const.Civil"), QStringLiteral("Assal.Aeroviário"),
-    QStringLiteral("Assal.Metroviário"), QStringLiteral("Assal.Const.Naval"), QStringLiteral("Assal.Cabotagem"),
-    QStringLiteral("Piloto Aeronave"), QStringLiteral("Jornalista"), QStringLiteral("Polícial"),
-    QStringLiteral("Militar"), QStringLiteral("Político(a)"), QStringLiteral("Aposentado(a)"),
-    QStringLiteral("Advogado(a)"), QStringLiteral("Bancário(a)"), QStringLiteral("Taxista"),
-    QStringLiteral("Frotista"), QStringLiteral("Músico(a)"), QStringLiteral("Secretário(a)"),
-    QStringLiteral("Corretor de Imóveis"), QStringLiteral("Corretor de Seguros"), QStringLiteral("Corretor de Ações"),
-    QStringLiteral("Revendedor de Autos"), QStringLiteral("Prop.Estacionamento"), QStringLiteral("Psicólogo(a)"),
-    QStringLiteral("Notário"), QStringLiteral("Despachante"), QStringLiteral("Publicitário(a)"),
-    QStringLiteral("Arquiteto(a)"), QStringLiteral("Administrador(a)"), QStringLiteral("Economista"),
-};
-
-// In the order they are added; the list sorts them.
-const QStringList States = {
-    QStringLiteral("AC"), QStringLiteral("AM"), QStringLiteral("AP"), QStringLiteral("RR"), QStringLiteral("RO"),
-    QStringLiteral("PA"), QStringLiteral("TO"), QStringLiteral("MT"), QStringLiteral("MS"), QStringLiteral("GO"),
-    QStringLiteral("DF"), QStringLiteral("MG"), QStringLiteral("SP"), QStringLiteral("RJ"), QStringLiteral("ES"),
-    QStringLiteral("PR"), QStringLiteral("PB"), QStringLiteral("SC"), QStringLiteral("RS"), QStringLiteral("BA"),
-    QStringLiteral("SE"), QStringLiteral("AL"), QStringLiteral("RN"), QStringLiteral("CE"), QStringLiteral("MA"),
-    QStringLiteral("PI"), QStringLiteral("FN"), QStringLiteral("PE"),
-};
 
 // A caption that names two boxes: its letters spread so that the second word
 // ends just before the second box, whatever the font's widths.
@@ -121,11 +87,7 @@ void Form5::connectControls()
     connectInputRules();
 
     deletionPanel_ = new PasswordPanel(ui->Frame3D6, ui->Text29);
-    deletionPanel_->add({.password =
-                             [] {
-                                 const Variant& password = vorna::state().settings.DeletionPassword;
-                                 return password.isNull() ? QString() : password.toString();
-                             },
+    deletionPanel_->add({.password = deletionPassword,
                          .wrongPassword = WrongDeletionPassword,
                          .covered = {ui->Frame3D2},
                          .left = 4650,
@@ -175,7 +137,7 @@ void Form5::Form_Load()
     buttons.navigation = NavigationKind::WithMessage;
     buttons.search.list = ui->List2;
     buttons.search.listPlace = QRect(2175, 1650, 3945, 2160);
-    buttons.search.codeNotFound = ParticipantNotFound;
+    buttons.search.codeNotFound = msg::ParticipantNotFound;
     buttons.search.enterCodeOrName = msg::EnterCodeOrNameAccented;
     buttons.audit = audit::Participant;
     buttons.hooks.mayShow = [this] { return MayShowToOwner(); };
@@ -183,9 +145,10 @@ void Form5::Form_Load()
     buttons_->endShown();
     connectGridSearches();
 
-    for (const QString& occupation : Occupations)
+    // The occupations go to a list outside the window that nothing reads.
+    for (const QString& occupation : lists::occupations())
         ui->Combo1->AddItem(occupation);
-    for (const QString& code : States)
+    for (const QString& code : lists::stateCodes())
         ui->Combo3->AddItem(code);
     ui->Combo4->AddItem(QStringLiteral("Dependente"));
     ui->Combo4->AddItem(QStringLiteral("Titular"));

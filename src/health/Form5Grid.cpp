@@ -3,30 +3,11 @@
 // buttons lie outside the window.
 #include "health/Form5.h"
 
+#include "common/ClientAddressSearch.h"
+#include "common/MessageTexts.h"
 #include "platform/runtime/Runtime.h"
 
 namespace vorna {
-
-namespace {
-
-const QString NoMoreRecords = QStringLiteral("NÃO HÁ MAIS REGISTROS CADASTRADOS");
-// The client table's columns: the participant table has only NOME and CODIGO of
-// them, so these searches end on the engine's error.
-const std::vector<GridColumn> ClientColumns = {
-    {QStringLiteral("Cliente"), QStringLiteral("NOME"), 3000},
-    {QStringLiteral("Código"), QStringLiteral("CODIGO"), 600},
-    {QStringLiteral("End.Residencial"), QStringLiteral("END-RESIDENCIA"), 3000},
-    {QStringLiteral("Cidade Resid."), QStringLiteral("CID-RESIDENCIA"), 1400},
-    {QStringLiteral("End.Comercial"), QStringLiteral("END-COMERCIAL"), 3000},
-    {QStringLiteral("Cidade Comerc."), QStringLiteral("CID-COMERCIAL"), 1400},
-    {QStringLiteral("Tel.Residencial"), QStringLiteral("TEL-RESIDENCIA"), 1200},
-    {QStringLiteral("Tel.Comercial"), QStringLiteral("TEL-COMERCIAL"), 1200},
-    {QStringLiteral("Fax"), QStringLiteral("TEL-COMERCIAL2"), 1200},
-    {QStringLiteral("Celular"), QStringLiteral("CELULAR"), 1200},
-    {QStringLiteral("Tel.Comercial2"), QStringLiteral("TELCOMERCIAL3"), 1200},
-};
-
-}  // namespace
 
 namespace health {
 
@@ -44,8 +25,8 @@ void Form5::connectGridSearches()
     };
     policies.rows = 1000;
     policies.place = QRect(15, 1680, 11680, 2145);
-    policies.errorText = NoMoreRecords;
-    policies.blankText = QStringLiteral("DIGITE PRIMEIRO O ESTIPULANTE A SER PESQUISADO!");
+    policies.errorText = msg::NoMoreRecords;
+    policies.blankText = msg::EnterStipulantFirst;
     policies.noMatchText = QStringLiteral("ESTIPULANTES NÃO ENCONTRADOS");
     policies.keyColumn = 1;
     policies.keyField = QStringLiteral("PROPOSTA");
@@ -58,17 +39,11 @@ void Form5::connectGridSearches()
     policies.shownByPick = ui->Frame3D2;
     ownUntilUnload(policySearch_, std::make_unique<GridSearch>(*documents_, std::move(policies)));
 
+    // The client table's columns: the participant table has only NOME and
+    // CODIGO of them, so these searches end on the engine's error.
     const auto address = [this](QWidget* box, const char* field) {
-        GridSearchSpec spec;
-        spec.grid = ui->MSFlexGrid1;
-        spec.box = box;
-        spec.criteria = GridSearch::contains(QLatin1String(field));
-        spec.columns = ClientColumns;
-        spec.rows = 1000;
-        spec.place = QRect(30, 6195, 11640, 2445);
-        spec.errorText = NoMoreRecords;
-        spec.blankText = QStringLiteral("DIGITE PRIMEIRO O ENDEREÇO A SER PESQUISADO!");
-        spec.noMatchText = QStringLiteral("VIDASAU NÃO ENCONTRADOS");
+        GridSearchSpec spec = clientAddressSearch(ui->MSFlexGrid1, box, QLatin1String(field));
+        spec.noMatchText = msg::ParticipantRowsNotFound;
         return std::make_unique<GridSearch>(participant_->recordset(), std::move(spec));
     };
     ownUntilUnload(businessAddressSearch_, address(ui->Text9, "END-COMERCIAL"));

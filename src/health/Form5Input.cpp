@@ -11,32 +11,17 @@
 
 namespace vorna::health {
 
-namespace {
-
-struct FilteredBox {
-    const char* name;
-    const KeySet& keys;
-};
-
-// Every other box of the window takes any character.
-const FilteredBox FilteredBoxes[] = {
-    {"Text1", KeyFilters::CodeKeys},        {"Text44", KeyFilters::CodeKeys},
-    {"Text7", KeyFilters::CodeKeys},        {"Text56", KeyFilters::CodeKeys},
-    {"Text2", KeyFilters::NameKeys},        {"Text4", KeyFilters::TextKeys},
-    {"Text5", KeyFilters::TextKeys},        {"Text13", KeyFilters::TextKeys},
-    {"Text17", KeyFilters::DocumentNumberKeys}, {"Text33", KeyFilters::DocumentNumberKeys},
-    {"Text16", KeyFilters::EmailKeys},
-};
-
-}  // namespace
-
 void Form5::connectInputRules()
 {
-    for (const FilteredBox& filtered : FilteredBoxes) {
-        auto* box = findChild<ui::TextBox*>(QString::fromLatin1(filtered.name));
-        Q_ASSERT(box);
-        KeyFilters::attach(box, filtered.keys);
-    }
+    // Every other box of the window takes any character.
+    KeyFilters::attachNamed(this, {
+        {"Text1", KeyFilters::CodeKeys},        {"Text44", KeyFilters::CodeKeys},
+        {"Text7", KeyFilters::CodeKeys},        {"Text56", KeyFilters::CodeKeys},
+        {"Text2", KeyFilters::NameKeys},        {"Text4", KeyFilters::TextKeys},
+        {"Text5", KeyFilters::TextKeys},        {"Text13", KeyFilters::TextKeys},
+        {"Text17", KeyFilters::DocumentNumberKeys}, {"Text33", KeyFilters::DocumentNumberKeys},
+        {"Text16", KeyFilters::EmailKeys},
+    });
     for (ui::MaskEdBox* date : {ui->MaskEdBox2, ui->MaskEdBox22, ui->MaskEdBox3, ui->MaskEdBox6})
         attachDateCheck(date);
     // Once underlined the e-mail box stays so: no panel here takes it off.

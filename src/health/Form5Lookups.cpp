@@ -13,13 +13,6 @@ namespace vorna {
 
 namespace {
 
-const QString EnterPieceOfName = QStringLiteral("DIGITE PELO MENOS ALGUM PEDAÇO DO NOME");
-const QString HolderNotFound = QStringLiteral("TITULAR NÃO ENCONTRADO");
-const QString NotAHolder = QStringLiteral("PARTICIPANTE REFERENCIADO NÃO É TITULAR!");
-const QString PolicyNotFound = QStringLiteral("APÓLICE NÃO ENCONTRADA!");
-const QString CpfInUse = QStringLiteral("JÁ EXISTE UM PARTICIPANTE COM ESTE CPF E SEU CÓDIGO É: ");
-const QString ParticipantNotFound = QStringLiteral("PARTICIPANTE NÃO ENCONTRADO");
-
 QString textOf(const Variant& value) { return value.isNull() || value.isEmpty() ? QString() : rt::CStr(value); }
 
 }  // namespace
@@ -71,7 +64,7 @@ void Form5::Command3D21_Click()
 {
     const QString piece = ui->Text36->text();
     if (rt::Trim(piece).isEmpty()) {
-        msg::notFound(EnterPieceOfName);
+        msg::notFound(msg::EnterPieceOfName);
         return;
     }
     ui::ListBox* list = ui->List3;
@@ -83,7 +76,7 @@ void Form5::Command3D21_Click()
                              QStringLiteral(" AND SITUACAO = 'Titular'");
     rs.FindFirst(criteria);
     if (rs.NoMatch()) {
-        msg::notFound(HolderNotFound);
+        msg::notFound(msg::HolderNotFound);
         list->setVisible(false);
         return;
     }
@@ -113,7 +106,7 @@ void Form5::PickHolderFrom(ui::ListBox* list)
         list->Clear();
     } else {
         // Deleted since it was listed.
-        msg::notFound(ParticipantNotFound);
+        msg::notFound(msg::ParticipantNotFound);
     }
     FindParticipantByCode(shown);
 }
@@ -124,12 +117,12 @@ void Form5::Text44_LostFocus()
     if (rt::Trim(code).isEmpty())
         return;
     if (!FindParticipantByCode(code)) {
-        msg::notice(HolderNotFound);
+        msg::notice(msg::HolderNotFound);
         return;
     }
     const db::Recordset& rs = participant_->recordset();
     if (textOf(rs.field(QStringLiteral("SITUACAO"))) == QLatin1String("Dependente")) {
-        msg::notice(NotAHolder);
+        msg::notice(msg::NotAHolder);
         return;
     }
     CopyHolder(rs, false);
@@ -145,7 +138,7 @@ void Form5::Text42_LostFocus()
     db::Recordset& documents = *documents_;
     documents.FindFirst(db::containsCriteria(QStringLiteral("APOLICE"), policy));
     if (documents.NoMatch()) {
-        msg::notice(PolicyNotFound);
+        msg::notice(msg::PolicyNotFound);
         return;
     }
     ui->Text34->setText(textOf(documents.field(QStringLiteral("NOMCLIENTE"))));
@@ -167,7 +160,7 @@ void Form5::Text17_LostFocus()
     rs.FindFirst(criteria);
     if (rs.NoMatch())
         return;
-    msg::notice(CpfInUse + rt::CStr(rs.field(QStringLiteral("CODIGO"))));
+    msg::notice(msg::ParticipantCpfInUse + rt::CStr(rs.field(QStringLiteral("CODIGO"))));
     ClearParticipantForm();
     buttons_->endShown();
 }

@@ -1,9 +1,9 @@
 // The participant between row and window: show, clear, "Gravar" and "Excluir".
 #include "health/Form5.h"
 
-#include "common/AuditRow.h"
 #include "common/MessageTexts.h"
 #include "common/ProgramState.h"
+#include "common/RecordRights.h"
 #include "common/WindowRefs.h"
 #include "platform/database/CriteriaText.h"
 #include "platform/runtime/Runtime.h"
@@ -13,8 +13,6 @@ namespace vorna {
 namespace {
 
 const QString ParticipantAdded = QStringLiteral("Participante Cadastrado com Código: ");
-const QString ClientAdded = QStringLiteral("Cliente Cadastrado com Codigo: ");
-const QString ParticipantNotFound = QStringLiteral("PARTICIPANTE NÃO ENCONTRADO");
 const QString Holder = QStringLiteral("Titular");
 
 // The item equal to the stored text, letter case and blanks counting; none
@@ -120,23 +118,16 @@ bool Form5::FindParticipantOfCodeBox()
         if (!rs.NoMatch())
             return true;
     }
-    msg::notFound(ParticipantNotFound);
+    msg::notFound(msg::ParticipantNotFound);
     return false;
 }
 
 void Form5::Command3D1_Click()
 {
-    const Session& session = vorna::state().session;
-    if (session.AccessLevelWord == level::Minimum) {
-        msg::refusedByLevel();
-        return;
-    }
     const bool handBack = vorna::state().handOver.CallerCode == Variant(caller::RegisterForDocument);
     const bool altering = !handBack && buttons_->isShown();
-    if (!session.hasRight(altering ? Right::ACC : Right::ICC)) {
-        msg::refusedByRight();
+    if (!mayStoreRecord(altering))
         return;
-    }
     if (!ValidateParticipant())
         return;
     if (altering && !FindParticipantOfCodeBox())
@@ -146,7 +137,7 @@ void Form5::Command3D1_Click()
         return;
     if (!altering) {
         ui->Text1->setText(rt::CStr(*code));
-        msg::newRecordNumber(handBack ? ClientAdded : ParticipantAdded, rt::CLng(*code), msg::TitleNewClient);
+        msg::newRecordNumber(handBack ? msg::ClientAdded : ParticipantAdded, rt::CLng(*code), msg::TitleNewClient);
     }
     if (handBack) {
         HandOver& handOver = vorna::state().handOver;
@@ -165,35 +156,13 @@ void Form5::Command3D1_Click()
 
 std::optional<Variant> Form5::StoreParticipant(bool altering)
 {
-    RecordBinding& binding = *participant_;
-    db::Recordset& rs = binding.recordset();
-    const QString name = ui->Text2->text();
-    Variant code = altering ? auditCodeFromBox(ui->Text1->text()) : Variant();
-    try {
-        auto t = binding.database().transaction();
+    return buttons_->storeWithAudit(altering, [this, altering](db::Recordset& rs) {
         if (altering)
             rs.Edit();
         else
             rs.AddNew();
-        // A refused write has shown its box; leaving the scope undoes it.
-        if (!binding.Write())
-            return std::nullopt;
-        if (!altering) {
-            // The row just added is the last of this recordset; no other
-            // workstation adds one while the transaction holds the file.
-            rs.MoveLast();
-            code = rs.field(QStringLiteral("CODIGO"));
-        }
-        buttons_->auditLog().write(
-            {code, name, altering ? audit::Participant.altered : audit::Participant.added, {}, {}});
-        t.commit();
-    } catch (const EngineError& failure) {
-        if (rs.editMode() != db::Recordset::EditMode::None)
-            rs.CancelUpdate();
-        msg::writeFailure(failure.number());
-        return std::nullopt;
-    }
-    return code;
+        return participant_->Write();
+    });
 }
 
 // ---- "Excluir" -------------------------------------------------------------------------
@@ -201,16 +170,8 @@ std::optional<Variant> Form5::StoreParticipant(bool altering)
 // Only the first level deletes participants, and only behind the deletion password.
 void Form5::Command3D3_Click()
 {
-    const Session& session = vorna::state().session;
-    if (!session.hasRight(Right::ECC)) {
-        msg::refusedByRight();
-        return;
-    }
-    if (session.AccessLevelWord == level::Medium || session.AccessLevelWord == level::Minimum) {
-        msg::refusedByLevel();
-        return;
-    }
-    deletionPanel_->Open();
+    if (mayDeleteRecord())
+        deletionPanel_->Open();
 }
 
 void Form5::Text29_LostFocus() { deletionPanel_->Check(); }
@@ -225,18 +186,8 @@ void Form5::DeleteShownParticipant()
     // Wherever a look-up left the recordset, the row deleted is the one of the code box.
     if (!FindParticipantOfCodeBox())
         return;
-    db::Recordset& rs = participant_->recordset();
-    const Variant code = auditCodeFromBox(ui->Text1->text());
-    const QString name = ui->Text2->text();
-    try {
-        auto t = participant_->database().transaction();
-        rs.Delete();
-        buttons_->auditLog().write({code, name, audit::Participant.deleted, {}, {}});
-        t.commit();
-    } catch (const EngineError& failure) {
-        msg::writeFailure(failure.number());
+    if (!buttons_->deleteWithAudit())
         return;
-    }
     ClearParticipantForm();
     ui->Text1->setFocus(Qt::OtherFocusReason);
     buttons_->endShown();

@@ -127,7 +127,7 @@ void Form7::Form_Load()
     NameFragmentSearchSpec names;
     names.list = ui->List3;
     names.listPlace = QRect(2970, 1260, 3885, 1530);
-    names.codeNotFound = QStringLiteral("TITULAR NÃO ENCONTRADO");
+    names.codeNotFound = msg::HolderNotFound;
     names.nameBox = ui->Text2;
     ownUntilUnload(participantSearch_,
                    std::make_unique<NameFragmentSearch>(*participants_, std::move(names), [] {}, nullptr));

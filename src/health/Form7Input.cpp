@@ -7,34 +7,19 @@
 
 namespace vorna::health {
 
-namespace {
-
-struct FilteredBox {
-    const char* name;
-    const KeySet& keys;
-};
-
-// Every other box of the window takes any character.
-const FilteredBox FilteredBoxes[] = {
-    {"Text1", KeyFilters::CodeKeys},
-    {"Text2", KeyFilters::NameKeys},
-    {"Text4", KeyFilters::TextKeys},
-    {"Text13", KeyFilters::TextKeys},
-    {"Text17", KeyFilters::DocumentNumberKeys},
-    {"Text44", KeyFilters::CodeKeys},
-    {"Text33", KeyFilters::DocumentNumberKeys},
-    {"Text56", KeyFilters::CodeKeys},
-};
-
-}  // namespace
-
 void Form7::connectInputRules()
 {
-    for (const FilteredBox& filtered : FilteredBoxes) {
-        auto* box = findChild<QWidget*>(QString::fromLatin1(filtered.name));
-        Q_ASSERT(box);
-        KeyFilters::attach(box, filtered.keys);
-    }
+    // Every other box of the window takes any character.
+    KeyFilters::attachNamed(this, {
+        {"Text1", KeyFilters::CodeKeys},
+        {"Text2", KeyFilters::NameKeys},
+        {"Text4", KeyFilters::TextKeys},
+        {"Text13", KeyFilters::TextKeys},
+        {"Text17", KeyFilters::DocumentNumberKeys},
+        {"Text44", KeyFilters::CodeKeys},
+        {"Text33", KeyFilters::DocumentNumberKeys},
+        {"Text56", KeyFilters::CodeKeys},
+    });
     for (ui::MaskEdBox* date : {ui->MaskEdBox1, ui->MaskEdBox4, ui->MaskEdBox5, ui->MaskEdBox2, ui->MaskEdBox22,
                                 ui->MaskEdBox3, ui->MaskEdBox6})
         attachDateCheck(date);

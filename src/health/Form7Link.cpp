@@ -8,15 +8,10 @@
 #include "platform/database/CriteriaText.h"
 #include "platform/runtime/Runtime.h"
 
-#include <QMetaType>
-
-Q_DECLARE_METATYPE(vorna::Variant)
-
 namespace vorna {
 
 namespace {
 
-const QString EnterPieceOfName = QStringLiteral("DIGITE PELO MENOS ALGUM PEDAÇO DO NOME");
 const QString PolicyOfParticipantNotFound =
     QStringLiteral("APÓLICE NÃO ENCONTRADA! REVEJA O CADASTRAMENTO DA APÓLICE E DO PARTICIPANTE!");
 }  // namespace
@@ -40,7 +35,7 @@ void Form7::CopyDateInto(QWidget* box, const db::Recordset& rs, const char* fiel
 void Form7::Command3D21_Click()
 {
     if (rt::Trim(ui->Text2->text()).isEmpty()) {
-        msg::notFound(EnterPieceOfName);
+        msg::notFound(msg::EnterPieceOfName);
         return;
     }
     participantSearch_->listByName();
@@ -146,11 +141,11 @@ void Form7::Text44_LostFocus()
     if (code)
         rs.FindFirst(QStringLiteral("CODIGO = ") + *code);
     if (!code || rs.NoMatch()) {
-        msg::notice(QStringLiteral("TITULAR NÃO ENCONTRADO"));
+        msg::notice(msg::HolderNotFound);
         return;
     }
     if (rs.field(QStringLiteral("SITUACAO")) == Variant(QStringLiteral("Dependente"))) {
-        msg::notice(QStringLiteral("PARTICIPANTE REFERENCIADO NÃO É TITULAR!"));
+        msg::notice(msg::NotAHolder);
         return;
     }
     CopyFieldInto(ui->Text36, rs, "NOME");
@@ -165,8 +160,7 @@ void Form7::Text17_LostFocus()
     rs.FindFirst(db::equalsCriteria(QStringLiteral("CPF"), ui->Text17->text()));
     if (rs.NoMatch())
         return;
-    msg::notice(QStringLiteral("JÁ EXISTE UM PARTICIPANTE COM ESTE CPF E SEU CÓDIGO É: ")
-                + rt::CStr(rs.field(QStringLiteral("CODIGO"))));
+    msg::notice(msg::ParticipantCpfInUse + rt::CStr(rs.field(QStringLiteral("CODIGO"))));
     ClearEventForm();
 }
 
@@ -177,7 +171,7 @@ void Form7::Text42_LostFocus()
     db::Recordset& rs = *documents_;
     rs.FindFirst(db::containsCriteria(QStringLiteral("APOLICE"), ui->Text42->text()));
     if (rs.NoMatch()) {
-        msg::notice(QStringLiteral("APÓLICE NÃO ENCONTRADA!"));
+        msg::notice(msg::PolicyNotFound);
         return;
     }
     CopyFieldInto(ui->Text34, rs, "NOMCLIENTE");

@@ -1,9 +1,9 @@
 // The event between row and window, "Gravar" and "Excluir".
 #include "health/Form7.h"
 
-#include "common/AuditRow.h"
 #include "common/MessageTexts.h"
 #include "common/ProgramState.h"
+#include "common/RecordRights.h"
 #include "common/WindowRefs.h"
 #include "platform/database/CriteriaText.h"
 #include "platform/runtime/RegionalText.h"
@@ -140,17 +140,10 @@ bool Form7::FindEventOfCodeBox()
 
 void Form7::Command3D1_Click()
 {
-    const Session& session = vorna::state().session;
-    if (session.AccessLevelWord == level::Minimum) {
-        msg::refusedByLevel();
-        return;
-    }
     const bool handingBack = vorna::state().handOver.CallerCode == Variant(caller::RegisterForDocument);
     const bool altering = !handingBack && buttons_->isShown();
-    if (!session.hasRight(altering ? Right::ACC : Right::ICC)) {
-        msg::refusedByRight();
+    if (!mayStoreRecord(altering))
         return;
-    }
     if (!ValidateEvent() || !AmountsAreNumbers())
         return;
     const std::optional<Variant> code = StoreEvent(altering);
@@ -168,19 +161,12 @@ void Form7::Command3D1_Click()
 
 std::optional<Variant> Form7::StoreEvent(bool altering)
 {
-    db::Recordset& rs = event_->recordset();
-    const QString name = ui->Text2->text();
-    Variant code;
-    if (altering) {
-        // The code box names the row, whatever a search did to the recordset.
-        if (!FindEventOfCodeBox()) {
-            msg::notFound(EventNotFound);
-            return std::nullopt;
-        }
-        code = auditCodeFromBox(ui->Text1->text());
+    // The code box names the row, whatever a search did to the recordset.
+    if (altering && !FindEventOfCodeBox()) {
+        msg::notFound(EventNotFound);
+        return std::nullopt;
     }
-    try {
-        auto t = event_->database().transaction();
+    const std::optional<Variant> code = buttons_->storeWithAudit(altering, [this, altering](db::Recordset& rs) {
         if (altering)
             rs.Edit();
         else
@@ -188,23 +174,13 @@ std::optional<Variant> Form7::StoreEvent(bool altering)
         for (const record::Field& field : event_->design().fields)
             field.write(rs);
         rs.Update();
-        if (!altering) {
-            // The row just added is the last of this recordset; no other
-            // workstation adds one while the transaction holds the file.
-            rs.MoveLast();
-            code = rs.field(QStringLiteral("CODIGO"));
-        }
-        buttons_->auditLog().write({code, name, altering ? audit::Event.altered : audit::Event.added, {}, {}});
-        t.commit();
-    } catch (const EngineError& failure) {
-        if (rs.editMode() != db::Recordset::EditMode::None)
-            rs.CancelUpdate();
-        msg::writeFailure(failure.number());
+        return true;
+    });
+    if (!code)
         return std::nullopt;
-    }
     if (!altering) {
-        ui->Text1->setText(rt::CStr(code));
-        msg::newRecordNumber(EventAdded, rt::CLng(code), msg::TitleNewClient);
+        ui->Text1->setText(rt::CStr(*code));
+        msg::newRecordNumber(EventAdded, rt::CLng(*code), msg::TitleNewClient);
     }
     return code;
 }
@@ -224,16 +200,8 @@ void Form7::HandBackToDocument(const Variant& code)
 
 void Form7::Command3D3_Click()
 {
-    const Session& session = vorna::state().session;
-    if (!session.hasRight(Right::ECC)) {
-        msg::refusedByRight();
-        return;
-    }
-    if (session.AccessLevelWord == level::Medium || session.AccessLevelWord == level::Minimum) {
-        msg::refusedByLevel();
-        return;
-    }
-    deletionPanel_->Open();
+    if (mayDeleteRecord())
+        deletionPanel_->Open();
 }
 
 void Form7::Text29_LostFocus() { deletionPanel_->Check(); }
@@ -250,18 +218,8 @@ void Form7::DeleteEventOfCodeBox()
         msg::notFound(EventNotFound);
         return;
     }
-    const Variant code = auditCodeFromBox(ui->Text1->text());
-    const QString name = ui->Text2->text();
-    db::Recordset& rs = event_->recordset();
-    try {
-        auto t = event_->database().transaction();
-        rs.Delete();
-        buttons_->auditLog().write({code, name, audit::Event.deleted, {}, {}});
-        t.commit();
-    } catch (const EngineError& failure) {
-        msg::writeFailure(failure.number());
+    if (!buttons_->deleteWithAudit())
         return;
-    }
     ClearEventForm();
     ui->Text1->setFocus(Qt::OtherFocusReason);
     buttons_->endShown();

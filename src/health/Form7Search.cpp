@@ -10,12 +10,6 @@
 
 namespace vorna {
 
-namespace {
-
-const QString NoMoreRecords = QStringLiteral("NÃO HÁ MAIS REGISTROS CADASTRADOS");
-
-}  // namespace
-
 namespace health {
 
 // "Consultar" as a member of the window's grid searches, on the event recordset.
@@ -35,9 +29,9 @@ void Form7::BuildEventSearch()
     };
     events.rows = 2000;
     events.place = QRect(15, 1680, 11680, 2145);
-    events.blankText = QStringLiteral("DIGITE PRIMEIRO O ESTIPULANTE A SER PESQUISADO!");
+    events.blankText = msg::EnterStipulantFirst;
     events.noMatchText = QStringLiteral("PARTICIPANTES NÃO ENCONTRADOS");
-    events.errorText = NoMoreRecords;
+    events.errorText = msg::NoMoreRecords;
     events.keyColumn = 1;
     events.keyField = QStringLiteral("CODIGO");
     events.notFoundText = EventNotFound;
@@ -53,25 +47,25 @@ void Form7::MSFlexGrid1_Click() { eventSearch_->pick(); }
 // ---- the two searches outside the window ----------------------------------------------
 
 // Its search box does not exist in this window: the run ends at once.
-void Form7::Command3D15_Click() { msg::notice(NoMoreRecords); }
+void Form7::Command3D15_Click() { msg::notice(msg::NoMoreRecords); }
 
 // The city search of the participants, reading the e-mail box. The
 // participant table has no city field: the find ends the run.
 void Form7::Command3D22_Click()
 {
     if (rt::Trim(ui->Text5->text()).isEmpty()) {
-        msg::notFound(QStringLiteral("DIGITE PRIMEIRO O ENDEREÇO A SER PESQUISADO!"));
+        msg::notFound(msg::EnterAddressFirst);
         return;
     }
     try {
         db::Recordset& rs = *participants_;
         rs.FindFirst(db::containsCriteria(QStringLiteral("[CID-RESIDENCIA]"), ui->Text5->text()));
         if (rs.NoMatch()) {
-            msg::notFound(QStringLiteral("VIDASAU NÃO ENCONTRADOS"));
+            msg::notFound(msg::ParticipantRowsNotFound);
             ui->MSFlexGrid1->setVisible(false);
         }
     } catch (const EngineError&) {
-        msg::notice(NoMoreRecords);
+        msg::notice(msg::NoMoreRecords);
     }
 }
 
