@@ -112,6 +112,48 @@ private:
     void PutBackProducers();
     QString keptProducerName(int slot) const;
     void ClosePasswordPanel();
+    // Header look-ups: policy number entry, client and insurer look-ups, the
+    // finders, the name-to-code lists, the result-grid pick and the co-insurer
+    // panel (Form14PolicyNumber.cpp ... Form14Coinsurers.cpp).
+public:
+    // Boxes outside reach, disabled for good; only code calls their handlers.
+    void Text30_LostFocus();
+    void Text23_LostFocus();
+
+private:
+    void connectHeaderLookups();
+    void Text2_LostFocus();
+    void Text9_LostFocus();
+    void Command5_Click();
+    void List9_Click();
+    void Command6_Click();
+    // False when the code is unknown: the focus goes back into the box.
+    bool Text7_LostFocus();
+    bool Text11_LostFocus();
+    void Text1_LostFocus();
+    void Combo3_Click();
+    void Combo4_Click();
+    void Combo5_Click();
+    void Combo5_GotFocus();
+    void Combo6_Click();
+    void Combo8_Click();
+    void Combo9_Click();
+    void Combo10_Click();
+    void Combo14_Click();
+    void Combo18_Click();
+    void Combo19_Click();
+    void MSFlexGrid1_Click();
+    void Command1_Click();
+    void Command2_Click();
+    // The client row's boxes and branch values from the current CLIENTES row.
+    void PutClientBranch();
+    // The policy's terms from the current DOCUMENTOS row into an endorsement's
+    // header; the commission boxes read "0" where the show would hide them.
+    void CopyPolicyTerms();
+    // Owner of the current DOCUMENTOS row by its first producer, and the
+    // viewing rules for it: false after the refusal's box.
+    Variant OwnerOfCurrentDocument();
+    bool ViewingRulesAllow(const Variant& owner);
 
     DocumentWindowState values_;
     ui::WhileLoaded<DocumentRecordsets> recordsets_;

@@ -32,6 +32,33 @@ bool findByCode(db::Recordset& rs, const QString& field, const QString& code, co
 
 }  // namespace
 
+// The owner: the first producer of the document's first producer code, in
+// any branch.
+Variant Form14::OwnerOfCurrentDocument()
+{
+    DocumentRecordsets& rs = *recordsets_;
+    const Variant firstProducer = rs.DOCUMENTOS.field(QStringLiteral("PROD1"));
+    if (!firstProducer.isNull() && findByCode(rs.PRODUTOR, QStringLiteral("CODIGO"), rt::CStr(firstProducer))) {
+        const Variant password = rs.PRODUTOR.field(QStringLiteral("SENHA"));
+        return password.isNull() ? Variant(OwnerWithoutPassword) : password;
+    }
+    return Variant(QStringLiteral(" "));
+}
+
+bool Form14::ViewingRulesAllow(const Variant& owner)
+{
+    const Session& session = vorna::state().session;
+    if (!session.hasRight(Right::CCD)) {
+        msg::refusedByRight();
+        return false;
+    }
+    if (session.AccessLevelWord == level::Minimum && owner != session.UserIdentification) {
+        msg::refusedByOwner();
+        return false;
+    }
+    return true;
+}
+
 // An engine error met on the way leaves the window cleared and says so.
 void Form14::ShowDocument()
 {
@@ -50,22 +77,9 @@ void Form14::ShowDocumentRow()
     ProgramState& program = vorna::state();
     Session& session = program.session;
 
-    // The owner: the first producer of the document's first producer code, in
-    // any branch.
-    const Variant firstProducer = rs.DOCUMENTOS.field(QStringLiteral("PROD1"));
-    session.DocumentOwner = Variant(QStringLiteral(" "));
-    if (!firstProducer.isNull() && findByCode(rs.PRODUTOR, QStringLiteral("CODIGO"), rt::CStr(firstProducer))) {
-        const Variant password = rs.PRODUTOR.field(QStringLiteral("SENHA"));
-        session.DocumentOwner = password.isNull() ? Variant(OwnerWithoutPassword) : password;
-    }
-    if (!session.hasRight(Right::CCD)) {
-        msg::refusedByRight();
+    session.DocumentOwner = OwnerOfCurrentDocument();
+    if (!ViewingRulesAllow(session.DocumentOwner))
         return;
-    }
-    if (session.AccessLevelWord == level::Minimum && session.DocumentOwner != session.UserIdentification) {
-        msg::refusedByOwner();
-        return;
-    }
 
     for (QWidget* button : {static_cast<QWidget*>(ui->Command3D1), static_cast<QWidget*>(ui->Command3D2),
                             static_cast<QWidget*>(ui->Command3D3), static_cast<QWidget*>(ui->Command3D4),
