@@ -46,6 +46,16 @@ bool DateCheck(ui::MaskEdBox* box)
 {
     if (box->ClipText().isEmpty())
         return true;
+    return StrictDateCheck(box);
+}
+
+void attachDateCheck(ui::MaskEdBox* box)
+{
+    ui::LeaveCheck::attach(box, [box] { return DateCheck(box); });
+}
+
+bool StrictDateCheck(ui::MaskEdBox* box)
+{
     if (isTypedDate(box->Text()))
         return true;
     msg::invalidDate();
@@ -53,9 +63,9 @@ bool DateCheck(ui::MaskEdBox* box)
     return false;
 }
 
-void attachDateCheck(ui::MaskEdBox* box)
+void attachStrictDateCheck(ui::MaskEdBox* box)
 {
-    ui::LeaveCheck::attach(box, [box] { return DateCheck(box); });
+    ui::LeaveCheck::attach(box, [box] { return StrictDateCheck(box); });
 }
 
 }  // namespace vorna

@@ -26,4 +26,8 @@ bool DateCheck(ui::MaskEdBox* box);
 // Makes the check a LostFocus handler of the box.
 void attachDateCheck(ui::MaskEdBox* box);
 
+// The same for a box that must hold a date: an untouched box is refused too.
+bool StrictDateCheck(ui::MaskEdBox* box);
+void attachStrictDateCheck(ui::MaskEdBox* box);
+
 }  // namespace vorna

@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace vorna::documents {
 
@@ -69,6 +70,13 @@ struct DocumentWindowState {
     // 1 when the "Repasse Antecipado" date box MaskEdBox59 holds a date after a
     // show, else 0; set afresh by each show.
     int32_t AdvancePassOnFlag = 0;
+
+    // Producer codes as the code boxes of slots 1 to 4 held them when last
+    // entered with a code (index 0 is slot 1), unset when none was; slot 5's as
+    // a whole number, 0 when none was. Forgotten by each clearing, so a code
+    // remembered on one document never waives the password on another.
+    std::array<std::optional<QString>, 4> PreviousProducerCode{};
+    int32_t PreviousProducerCode5 = 0;
 };
 
 }  // namespace vorna::documents

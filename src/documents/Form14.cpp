@@ -76,6 +76,7 @@ void Form14::connectControls()
     paintDesignColours();
     ui::on(ui->Combo1).Click(this, &Form14::Combo1_Click);
     connectHeaderLookups();
+    connectFieldEntry();
     ui->Combo7->setText(QStringLiteral("ANTECIPADA"));
 
     // The claim signal: blinks the claim label while a shown policy has a claim.

@@ -154,6 +154,31 @@ private:
     // viewing rules for it: false after the refusal's box.
     Variant OwnerOfCurrentDocument();
     bool ViewingRulesAllow(const Variant& owner);
+    // Field entry: the line of business, premium, commission and producer
+    // boxes, the key filters, select-on-focus and the date checks.
+    void connectFieldEntry();
+    bool Text4_LostFocus();
+    void MaskEdBox1_LostFocus();
+    void MaskEdBox3_GotFocus();
+    void MaskEdBox4_GotFocus();
+    void Text20_GotFocus();
+    bool Text20_LostFocus();
+    void MaskEdBox10_LostFocus();
+    void MaskEdBox6_GotFocus();
+    void MaskEdBox6_LostFocus();
+    // Producer slots 1 to 5 (Text18, Text25, Text26, Text32, Text33).
+    void ProducerCode_GotFocus(int slot);
+    void ProducerCode_LostFocus(int slot);
+    void Text18_GotFocus() { ProducerCode_GotFocus(1); }
+    void Text18_LostFocus() { ProducerCode_LostFocus(1); }
+    void Text25_GotFocus() { ProducerCode_GotFocus(2); }
+    void Text25_LostFocus() { ProducerCode_LostFocus(2); }
+    void Text26_GotFocus() { ProducerCode_GotFocus(3); }
+    void Text26_LostFocus() { ProducerCode_LostFocus(3); }
+    void Text32_GotFocus() { ProducerCode_GotFocus(4); }
+    void Text32_LostFocus() { ProducerCode_LostFocus(4); }
+    void Text33_GotFocus() { ProducerCode_GotFocus(5); }
+    void Text33_LostFocus() { ProducerCode_LostFocus(5); }
 
     DocumentWindowState values_;
     ui::WhileLoaded<DocumentRecordsets> recordsets_;

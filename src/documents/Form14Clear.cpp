@@ -50,6 +50,8 @@ void Form14::ClearDocumentForm()
     values_.LoadedInstalmentCount = 0;
     // A quotation imported for one document never gives a later one its client.
     values_.ImportedProspect = {};
+    values_.PreviousProducerCode = {};
+    values_.PreviousProducerCode5 = 0;
 
     for (QWidget* c : std::initializer_list<QWidget*>{ui->Combo2, ui->Combo3, ui->Combo5, ui->Text4})
         c->setEnabled(true);

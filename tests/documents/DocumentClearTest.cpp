@@ -50,6 +50,8 @@ protected:
             b->setValue(ui::CheckBox::Checked);
         option("Option2")->setValue(true);
         c<ui::ListBox>("List1")->AddItem("OBJETO");
+        // Disabled, the focused list would pass the focus on to the line code box.
+        box("Text14")->setFocus(Qt::OtherFocusReason);
         for (const char* disabled : {"Combo2", "Combo3", "Combo5", "Text4", "Check5", "MaskEdBox59", "MaskEdBox20",
                                      "MaskEdBox73"})
             control(disabled)->setEnabled(false);
