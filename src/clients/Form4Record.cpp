@@ -31,8 +31,10 @@ bool Form4::StoreClient(bool altering)
     const std::optional<Variant> code = buttons_->storeWithAudit(altering, [this, altering](db::Recordset& rs) {
         if (altering) {
             // The code box is locked while a client is shown: it names the row.
-            rs.FindFirst(QStringLiteral("CODIGO = ") + rt::CStr(auditCodeFromBox(ui->Text1->text())));
-            if (rs.NoMatch())
+            const std::optional<QString> number = db::wholeNumber(ui->Text1->text());
+            if (number)
+                rs.FindFirst(QStringLiteral("CODIGO = ") + *number);
+            if (!number || rs.NoMatch())
                 throw EngineError(err::NoCurrentRecord, QStringLiteral("No current record."));
             rs.Edit();
         } else {

@@ -7,6 +7,7 @@
 #include "common/ReportLaunch.h"
 #include "common/WindowRefs.h"
 #include "platform/dialogs/Dialogs.h"
+#include "platform/report/FormulaText.h"
 #include "platform/runtime/Runtime.h"
 
 namespace vorna::documents {
@@ -35,7 +36,7 @@ void Form14::Combo1_LostFocus()
     rpt.setWindowTop(10);
     rpt.setWindowTitle(QStringLiteral("CARTA DE CANCELAMENTO"));
     rpt.setReportFileName(appFolder() + QStringLiteral("\\EMICAN.RPT"));
-    rpt.setSelectionFormula(QStringLiteral("{DOCUMENTOS.PROPOSTA} = ") + ui->Text1->text());
+    rpt.setSelectionFormula(report::numberSelection(QStringLiteral("{DOCUMENTOS.PROPOSTA}"), ui->Text1->text()));
     rpt.setAction(1);
 }
 
