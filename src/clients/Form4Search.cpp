@@ -44,16 +44,16 @@ void Form4::LoadGridSearches()
 {
     auto searches = std::make_unique<std::vector<GridSearch>>();
     for (const FieldSearchMember& member : FieldSearches) {
-        GridSearchSpec spec = clientAddressSearch(ui->MSFlexGrid1, findChild<QWidget*>(QLatin1String(member.box)),
+        GridSearchDesign design = clientAddressSearch(ui->MSFlexGrid1, findChild<QWidget*>(QLatin1String(member.box)),
                                                   QLatin1String(member.field));
-        spec.hiddenOnMatch = {ui->Frame3D9, ui->Frame3D3};
-        spec.noMatchText = QStringLiteral("CLIENTES NÃO ENCONTRADOS");
-        spec.keyColumn = 1;
-        spec.keyField = QStringLiteral("CODIGO");
-        spec.notFoundText = msg::ClientNotFound;
-        spec.picked = [this] { buttons_->Show(); };
-        spec.shownByPick = ui->Frame3D3;
-        searches->emplace_back(client_->recordset(), std::move(spec));
+        design.hiddenOnMatch = {ui->Frame3D9, ui->Frame3D3};
+        design.noMatchText = QStringLiteral("CLIENTES NÃO ENCONTRADOS");
+        design.keyColumn = 1;
+        design.keyField = QStringLiteral("CODIGO");
+        design.notFoundText = msg::ClientNotFound;
+        design.picked = [this] { buttons_->Show(); };
+        design.shownByPick = ui->Frame3D3;
+        searches->emplace_back(client_->recordset(), std::move(design));
     }
     ownUntilUnload(gridSearches_, std::move(searches));
 }

@@ -22,18 +22,18 @@ const std::vector<GridColumn>& clientAddressColumns()
     return columns;
 }
 
-GridSearchSpec clientAddressSearch(ui::FlexGrid* grid, QWidget* box, const QString& field)
+GridSearchDesign clientAddressSearch(ui::FlexGrid* grid, QWidget* box, const QString& field)
 {
-    GridSearchSpec spec;
-    spec.grid = grid;
-    spec.box = box;
-    spec.criteria = GridSearch::contains(field);
-    spec.columns = clientAddressColumns();
-    spec.rows = 1000;
-    spec.place = QRect(30, 6195, 11640, 2445);
-    spec.blankText = msg::EnterAddressFirst;
-    spec.errorText = msg::NoMoreRecords;
-    return spec;
+    GridSearchDesign design;
+    design.grid = grid;
+    design.box = box;
+    design.criteria = GridSearch::contains(field);
+    design.columns = clientAddressColumns();
+    design.rows = 1000;
+    design.place = QRect(30, 6195, 11640, 2445);
+    design.blankText = msg::EnterAddressFirst;
+    design.errorText = msg::NoMoreRecords;
+    return design;
 }
 
 }  // namespace vorna

@@ -11,6 +11,6 @@ const std::vector<GridColumn>& clientAddressColumns();
 
 // A search of `field` by the text of `box`, with the columns, place and texts
 // the two windows share; each window adds its no-match text and its pick.
-GridSearchSpec clientAddressSearch(ui::FlexGrid* grid, QWidget* box, const QString& field);
+GridSearchDesign clientAddressSearch(ui::FlexGrid* grid, QWidget* box, const QString& field);
 
 }  // namespace vorna

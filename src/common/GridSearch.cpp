@@ -10,8 +10,8 @@
 
 namespace vorna {
 
-GridSearch::GridSearch(db::Recordset recordset, GridSearchSpec spec)
-    : rs_(std::move(recordset)), spec_(std::move(spec))
+GridSearch::GridSearch(db::Recordset recordset, GridSearchDesign design)
+    : rs_(std::move(recordset)), design_(std::move(design))
 {
 }
 
@@ -33,44 +33,44 @@ std::function<QString(const QString&)> GridSearch::containsPattern(const QString
 
 bool GridSearch::search()
 {
-    const QString typed = record::boxText(spec_.box);
+    const QString typed = record::boxText(design_.box);
     if (rt::Trim(typed).isEmpty()) {
-        msg::notFound(spec_.blankText);
+        msg::notFound(design_.blankText);
         return false;
     }
-    if (spec_.started)
-        spec_.started();
-    ui::FlexGrid* grid = spec_.grid;
+    if (design_.started)
+        design_.started();
+    ui::FlexGrid* grid = design_.grid;
     try {
-        grid->setCols(static_cast<int>(spec_.columns.size()));
-        grid->setRows(spec_.rows);
+        grid->setCols(static_cast<int>(design_.columns.size()));
+        grid->setRows(design_.rows);
         grid->setFixedCols(0);
-        if (spec_.fixedRows)
-            grid->setFixedRows(*spec_.fixedRows);
+        if (design_.fixedRows)
+            grid->setFixedRows(*design_.fixedRows);
         grid->setVisible(true);
-        return list(spec_.criteria(typed));
+        return list(design_.criteria(typed));
     } catch (const EngineError&) {
-        if (spec_.errors == GridSearchSpec::Errors::SkipFailedSteps)
+        if (design_.errors == GridSearchDesign::Errors::SkipFailedSteps)
             return grid->isVisible();
-        dlg::MsgBox(spec_.errorText, dlg::Buttons::Ok, spec_.errorTitle);
+        dlg::MsgBox(design_.errorText, dlg::Buttons::Ok, design_.errorTitle);
         return grid->isVisible();
     }
 }
 
 bool GridSearch::nothingFound()
 {
-    msg::notFound(spec_.noMatchText);
-    spec_.grid->setVisible(false);
-    if (spec_.noMatch)
-        spec_.noMatch();
+    msg::notFound(design_.noMatchText);
+    design_.grid->setVisible(false);
+    if (design_.noMatch)
+        design_.noMatch();
     return false;
 }
 
 bool GridSearch::list(const QString& criteria)
 {
-    ui::FlexGrid* grid = spec_.grid;
+    ui::FlexGrid* grid = design_.grid;
     try {
-        if (spec_.backwards)
+        if (design_.backwards)
             rs_.FindLast(criteria);
         else
             rs_.FindFirst(criteria);
@@ -82,21 +82,21 @@ bool GridSearch::list(const QString& criteria)
     if (rs_.NoMatch())
         return nothingFound();
     grid->setVisible(true);
-    if (spec_.place) {
-        const QRect& r = *spec_.place;
+    if (design_.place) {
+        const QRect& r = *design_.place;
         ui::placeTwips(grid, r.x(), r.y(), r.width(), r.height());
     }
     grid->raise();
-    for (QWidget* frame : spec_.hiddenOnMatch)
+    for (QWidget* frame : design_.hiddenOnMatch)
         frame->setVisible(false);
     // Nothing an earlier search listed may stay in a cell this one leaves.
     grid->Clear();
     const int cols = grid->Cols();
     for (int c = 0; c < cols; ++c) {
-        grid->setColWidth(c, spec_.columns[static_cast<size_t>(c)].width);
-        grid->setTextMatrix(0, c, spec_.columns[static_cast<size_t>(c)].caption);
+        grid->setColWidth(c, design_.columns[static_cast<size_t>(c)].width);
+        grid->setTextMatrix(0, c, design_.columns[static_cast<size_t>(c)].caption);
     }
-    const bool skipping = spec_.errors == GridSearchSpec::Errors::SkipFailedSteps;
+    const bool skipping = design_.errors == GridSearchDesign::Errors::SkipFailedSteps;
     const int lastRow = grid->Rows() - 1;
     int row = 1;
     writeRow(row);
@@ -124,7 +124,7 @@ bool GridSearch::list(const QString& criteria)
 
 void GridSearch::findNextMatch(const QString& criteria)
 {
-    if (spec_.backwards)
+    if (design_.backwards)
         rs_.FindPrevious(criteria);
     else
         rs_.FindNext(criteria);
@@ -132,10 +132,10 @@ void GridSearch::findNextMatch(const QString& criteria)
 
 void GridSearch::writeRow(int row)
 {
-    ui::FlexGrid* grid = spec_.grid;
+    ui::FlexGrid* grid = design_.grid;
     grid->setRow(row);
-    for (size_t c = 0; c < spec_.columns.size(); ++c) {
-        const GridColumn& column = spec_.columns[c];
+    for (size_t c = 0; c < design_.columns.size(); ++c) {
+        const GridColumn& column = design_.columns[c];
         grid->setCol(static_cast<int>(c));
         try {
             const Variant value = rs_.field(column.field);
@@ -144,7 +144,7 @@ void GridSearch::writeRow(int row)
             else
                 grid->setText(column.text ? column.text(value) : rt::CStr(value));
         } catch (const EngineError&) {
-            if (spec_.errors != GridSearchSpec::Errors::SkipFailedSteps)
+            if (design_.errors != GridSearchDesign::Errors::SkipFailedSteps)
                 throw;
         }
     }
@@ -152,24 +152,24 @@ void GridSearch::writeRow(int row)
 
 void GridSearch::pick()
 {
-    ui::FlexGrid* grid = spec_.grid;
+    ui::FlexGrid* grid = design_.grid;
     if (rt::Trim(grid->Text()).isEmpty())
         return;
-    const std::optional<QString> key = db::wholeNumber(grid->TextMatrix(grid->Row(), spec_.keyColumn));
-    grid->setCol(spec_.keyColumn);
+    const std::optional<QString> key = db::wholeNumber(grid->TextMatrix(grid->Row(), design_.keyColumn));
+    grid->setCol(design_.keyColumn);
     if (key) {
-        rs_.FindFirst(spec_.keyField + QStringLiteral(" = ") + *key);
+        rs_.FindFirst(design_.keyField + QStringLiteral(" = ") + *key);
         if (!rs_.NoMatch()) {
-            if (spec_.picked)
-                spec_.picked();
+            if (design_.picked)
+                design_.picked();
             grid->setVisible(false);
-            if (spec_.shownByPick)
-                spec_.shownByPick->setVisible(true);
+            if (design_.shownByPick)
+                design_.shownByPick->setVisible(true);
             return;
         }
     }
     // Deleted by another workstation since it was listed.
-    msg::notFound(spec_.notFoundText);
+    msg::notFound(design_.notFoundText);
 }
 
 }  // namespace vorna

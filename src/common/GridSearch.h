@@ -53,7 +53,7 @@ struct GridColumn {
     QString nullText = {};
 };
 
-struct GridSearchSpec {
+struct GridSearchDesign {
     ui::FlexGrid* grid = nullptr;
     // The box whose text is searched (a text box or a list read as text).
     QWidget* box = nullptr;
@@ -98,7 +98,7 @@ struct GridSearchSpec {
 class GridSearch {
 public:
     // `recordset` shares its position with the window's own; the finds move it.
-    GridSearch(db::Recordset recordset, GridSearchSpec spec);
+    GridSearch(db::Recordset recordset, GridSearchDesign design);
 
     // The search button's Click. True when it listed something.
     bool search();
@@ -111,7 +111,7 @@ public:
     // acting as pattern characters; an apostrophe is only a character.
     static std::function<QString(const QString&)> containsPattern(const QString& field, const QString& more = {});
 
-    const GridSearchSpec& spec() const { return spec_; }
+    const GridSearchDesign& design() const { return design_; }
     db::Recordset& recordset() { return rs_; }
 
 private:
@@ -121,7 +121,7 @@ private:
     void findNextMatch(const QString& criteria);
 
     db::Recordset rs_;
-    GridSearchSpec spec_;
+    GridSearchDesign design_;
 };
 
 }  // namespace vorna

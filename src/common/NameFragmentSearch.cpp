@@ -15,70 +15,70 @@ namespace {
 
 NameFragmentSearch::NameFragmentSearch(db::Recordset recordset, NameFragmentSearchSpec design,
                                        std::function<void()> show, std::function<void()> endShown)
-    : rs_(std::move(recordset)), spec_(std::move(design)), show_(std::move(show)), endShown_(std::move(endShown))
+    : rs_(std::move(recordset)), design_(std::move(design)), show_(std::move(show)), endShown_(std::move(endShown))
 {
-    if (spec_.nameNotFound.isEmpty())
-        spec_.nameNotFound = spec_.codeNotFound;
+    if (design_.nameNotFound.isEmpty())
+        design_.nameNotFound = design_.codeNotFound;
 }
 
 void NameFragmentSearch::search()
 {
-    if (!rt::Trim(record::boxText(spec_.codeBox)).isEmpty())
+    if (!rt::Trim(record::boxText(design_.codeBox)).isEmpty())
         findByCode();
-    else if (!record::boxText(spec_.nameBox).isEmpty())
+    else if (!record::boxText(design_.nameBox).isEmpty())
         listByName();
     else
-        msg::notFound(spec_.enterCodeOrName);
+        msg::notFound(design_.enterCodeOrName);
 }
 
 bool NameFragmentSearch::findByCode()
 {
     // The key is a number: a code box holding anything else (pasted) finds
     // nothing rather than making the criteria unreadable.
-    if (const auto code = db::wholeNumber(record::boxText(spec_.codeBox))) {
-        rs_.FindFirst(spec_.codeField + QStringLiteral(" = ") + *code);
+    if (const auto code = db::wholeNumber(record::boxText(design_.codeBox))) {
+        rs_.FindFirst(design_.codeField + QStringLiteral(" = ") + *code);
         if (!rs_.NoMatch()) {
             show_();
             return true;
         }
     }
-    notFound(spec_.codeNotFound);
+    notFound(design_.codeNotFound);
     return false;
 }
 
 bool NameFragmentSearch::listByName()
 {
-    ui::ListBox* list = spec_.list;
+    ui::ListBox* list = design_.list;
     list->setVisible(true);
-    if (spec_.listPlace) {
-        const QRect& r = *spec_.listPlace;
+    if (design_.listPlace) {
+        const QRect& r = *design_.listPlace;
         ui::placeTwips(list, r.x(), r.y(), r.width(), r.height());
     }
     list->raise();
-    const QString criteria = db::containsCriteria(spec_.nameField, record::boxText(spec_.nameBox));
+    const QString criteria = db::containsCriteria(design_.nameField, record::boxText(design_.nameBox));
     rs_.FindFirst(criteria);
     if (rs_.NoMatch()) {
-        notFound(spec_.nameNotFound);
+        notFound(design_.nameNotFound);
         return false;
     }
     // One letter may match every client: the names go into the list at once.
     QStringList names;
     QVariantList marks;
     do {
-        const Variant name = rs_.field(spec_.nameField);
+        const Variant name = rs_.field(design_.nameField);
         names << (name.isNull() ? QString() : rt::CStr(name));
         marks << QVariant::fromValue(rs_.bookmark());
         rs_.FindNext(criteria);
     } while (!rs_.NoMatch());
     list->AddItems(names, marks);
-    if (spec_.showLastFound)
+    if (design_.showLastFound)
         show_();
     return true;
 }
 
 void NameFragmentSearch::pick()
 {
-    ui::ListBox* list = spec_.list;
+    ui::ListBox* list = design_.list;
     const int index = list->ListIndex();
     if (index < 0)
         return;
@@ -90,7 +90,7 @@ void NameFragmentSearch::pick()
         // Another workstation deleted the row since it was listed.
         if (e.number() != err::RecordDeleted && e.number() != err::InvalidBookmark)
             throw;
-        notFound(spec_.nameNotFound);
+        notFound(design_.nameNotFound);
     }
     list->setVisible(false);
     list->Clear();
@@ -101,8 +101,8 @@ void NameFragmentSearch::notFound(const QString& text)
     msg::notFound(text);
     if (endShown_)
         endShown_();
-    if (spec_.list)
-        spec_.list->setVisible(false);
+    if (design_.list)
+        design_.list->setVisible(false);
 }
 
 }  // namespace vorna

@@ -71,14 +71,14 @@ public:
     // Nothing happens while no name is chosen.
     void pick();
 
-    const NameFragmentSearchSpec& design() const { return spec_; }
+    const NameFragmentSearchSpec& design() const { return design_; }
 
 
 private:
     void notFound(const QString& text);
 
     db::Recordset rs_;
-    NameFragmentSearchSpec spec_;
+    NameFragmentSearchSpec design_;
     std::function<void()> show_;
     std::function<void()> endShown_;
 };

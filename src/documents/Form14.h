@@ -12,7 +12,7 @@ class QTimer;
 
 namespace vorna {
 class PasswordPanel;
-struct GridSearchSpec;
+struct GridSearchDesign;
 }  // namespace vorna
 
 namespace vorna::documents {
@@ -216,7 +216,7 @@ public:
 private:
     void connectSearchesAndToolbar();
     void configureHoverCaptions();
-    bool listDocuments(GridSearchSpec spec);
+    bool listDocuments(GridSearchDesign design);
     void settlementHandOver();
     QPointer<PasswordPanel> settlementPanel_;
     // The status list was changed by hand since the document was shown.

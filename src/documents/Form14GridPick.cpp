@@ -52,12 +52,12 @@ void Form14::MSFlexGrid1_Click()
 
     ProgramState& program = vorna::state();
     bool picked = false;
-    GridSearchSpec spec;
-    spec.grid = grid;
-    spec.keyColumn = DocumentNumberColumn;
-    spec.keyField = QStringLiteral("PROPOSTA");
-    spec.notFoundText = QStringLiteral("DOCUMENTO NAO ENCONTRADO");
-    spec.picked = [&] {
+    GridSearchDesign design;
+    design.grid = grid;
+    design.keyColumn = DocumentNumberColumn;
+    design.keyField = QStringLiteral("PROPOSTA");
+    design.notFoundText = QStringLiteral("DOCUMENTO NAO ENCONTRADO");
+    design.picked = [&] {
         picked = true;
         switch (action) {
         case PickAction::Show:
@@ -92,14 +92,14 @@ void Form14::MSFlexGrid1_Click()
         }
     };
     if (action == PickAction::Show)
-        spec.shownByPick = ui->Frame1;
+        design.shownByPick = ui->Frame1;
 
     // An endorsement under entry is no shown document: the save and the
     // deletion keep standing on what was shown before.
     std::optional<KeepPosition> keep;
     if (action == PickAction::Prefill)
         keep.emplace(recordsets_->DOCUMENTOS);
-    GridSearch pick(recordsets_->DOCUMENTOS, std::move(spec));
+    GridSearch pick(recordsets_->DOCUMENTOS, std::move(design));
     try {
         pick.pick();
     } catch (const EngineError&) {

@@ -52,14 +52,14 @@ std::vector<GridColumn> withPendingMatters(std::vector<GridColumn> columns, int 
 
 // Every listing keeps the grid where the window put it, with one caption row,
 // and leaves the document number in column 3 for the pick.
-bool Form14::listDocuments(GridSearchSpec spec)
+bool Form14::listDocuments(GridSearchDesign design)
 {
-    spec.grid = ui->MSFlexGrid1;
-    spec.fixedRows = 1;
-    spec.keyColumn = 3;
-    spec.keyField = QStringLiteral("PROPOSTA");
-    spec.noMatchText = NoDocuments;
-    return GridSearch(recordsets_->DOCUMENTOS, std::move(spec)).search();
+    design.grid = ui->MSFlexGrid1;
+    design.fixedRows = 1;
+    design.keyColumn = 3;
+    design.keyField = QStringLiteral("PROPOSTA");
+    design.noMatchText = NoDocuments;
+    return GridSearch(recordsets_->DOCUMENTOS, std::move(design)).search();
 }
 
 void Form14::Command3D4_Click()
@@ -84,15 +84,15 @@ void Form14::Command3D4_Click()
         return;
     }
 
-    GridSearchSpec spec;
-    spec.box = ui->Combo5;
-    spec.criteria = GridSearch::containsPattern(QStringLiteral("NOMCLIENTE"));
-    spec.columns = withPendingMatters(documentColumns("Plano", "Operadora"), 1600);
-    spec.rows = 700;
-    spec.backwards = true;
-    spec.errors = GridSearchSpec::Errors::SkipFailedSteps;
-    spec.blankText = EnterClient;
-    spec.started = [this] {
+    GridSearchDesign design;
+    design.box = ui->Combo5;
+    design.criteria = GridSearch::containsPattern(QStringLiteral("NOMCLIENTE"));
+    design.columns = withPendingMatters(documentColumns("Plano", "Operadora"), 1600);
+    design.rows = 700;
+    design.backwards = true;
+    design.errors = GridSearchDesign::Errors::SkipFailedSteps;
+    design.blankText = EnterClient;
+    design.started = [this] {
         // No client identified: the listing still takes every branch.
         if (rt::Trim(ui->Text10->text()).isEmpty())
             msg::notice(BranchOnlyNotice);
@@ -101,55 +101,55 @@ void Form14::Command3D4_Click()
             button->setEnabled(false);
         values_.ResultGridMode = 1;
     };
-    spec.noMatch = [this] {
+    design.noMatch = [this] {
         ui->Command3D4->setEnabled(true);
         ui->Command3D14->setEnabled(true);
     };
-    listDocuments(std::move(spec));
+    listDocuments(std::move(design));
 }
 
 void Form14::Command3D18_Click()
 {
-    GridSearchSpec spec;
-    spec.box = ui->Text2;
-    spec.criteria = GridSearch::containsPattern(QStringLiteral("APOLICE"), QStringLiteral("TIPO = 'A'"));
-    spec.columns = documentColumns("Ramo", "Seguradora");
-    spec.rows = 400;
-    spec.blankText = EnterPolicy;
-    spec.errorText = NoRegisteredRows;
-    spec.started = [this] { values_.ResultGridMode = 2; };
-    listDocuments(std::move(spec));
+    GridSearchDesign design;
+    design.box = ui->Text2;
+    design.criteria = GridSearch::containsPattern(QStringLiteral("APOLICE"), QStringLiteral("TIPO = 'A'"));
+    design.columns = documentColumns("Ramo", "Seguradora");
+    design.rows = 400;
+    design.blankText = EnterPolicy;
+    design.errorText = NoRegisteredRows;
+    design.started = [this] { values_.ResultGridMode = 2; };
+    listDocuments(std::move(design));
 }
 
 void Form14::Command3D27_Click()
 {
-    GridSearchSpec spec;
-    spec.box = ui->Text2;
-    spec.criteria = GridSearch::containsPattern(QStringLiteral("APOLICE"));
-    spec.columns = documentColumns("Ramo", "Seguradora");
-    spec.rows = 400;
-    spec.blankText = EnterPolicy;
-    spec.errorText = NoRegisteredRows;
-    spec.started = [this] {
+    GridSearchDesign design;
+    design.box = ui->Text2;
+    design.criteria = GridSearch::containsPattern(QStringLiteral("APOLICE"));
+    design.columns = documentColumns("Ramo", "Seguradora");
+    design.rows = 400;
+    design.blankText = EnterPolicy;
+    design.errorText = NoRegisteredRows;
+    design.started = [this] {
         values_.ResultGridMode = 3;
         ui->Frame1->setVisible(false);
     };
-    listDocuments(std::move(spec));
+    listDocuments(std::move(design));
 }
 
 // Newest first: from the last match backwards.
 void Form14::Command3D29_Click()
 {
-    GridSearchSpec spec;
-    spec.box = ui->Text34;
-    spec.criteria = GridSearch::containsPattern(QStringLiteral("PENDE"));
-    spec.columns = withPendingMatters(documentColumns("Ramo", "Seguradora"), 3600);
-    spec.rows = 600;
-    spec.backwards = true;
-    spec.errors = GridSearchSpec::Errors::SkipFailedSteps;
-    spec.blankText = EnterClient;
-    spec.started = [this] { values_.ResultGridMode = 1; };
-    listDocuments(std::move(spec));
+    GridSearchDesign design;
+    design.box = ui->Text34;
+    design.criteria = GridSearch::containsPattern(QStringLiteral("PENDE"));
+    design.columns = withPendingMatters(documentColumns("Ramo", "Seguradora"), 3600);
+    design.rows = 600;
+    design.backwards = true;
+    design.errors = GridSearchDesign::Errors::SkipFailedSteps;
+    design.blankText = EnterClient;
+    design.started = [this] { values_.ResultGridMode = 1; };
+    listDocuments(std::move(design));
 }
 
 }  // namespace vorna::documents

@@ -13,7 +13,7 @@ namespace health {
 
 void Form5::connectGridSearches()
 {
-    GridSearchSpec policies;
+    GridSearchDesign policies;
     policies.grid = ui->MSFlexGrid1;
     policies.box = ui->Text34;
     policies.criteria = GridSearch::contains(QStringLiteral("NOMCLIENTE"));
@@ -42,9 +42,9 @@ void Form5::connectGridSearches()
     // The client table's columns: the participant table has only NOME and
     // CODIGO of them, so these searches end on the engine's error.
     const auto address = [this](QWidget* box, const char* field) {
-        GridSearchSpec spec = clientAddressSearch(ui->MSFlexGrid1, box, QLatin1String(field));
-        spec.noMatchText = msg::ParticipantRowsNotFound;
-        return std::make_unique<GridSearch>(participant_->recordset(), std::move(spec));
+        GridSearchDesign design = clientAddressSearch(ui->MSFlexGrid1, box, QLatin1String(field));
+        design.noMatchText = msg::ParticipantRowsNotFound;
+        return std::make_unique<GridSearch>(participant_->recordset(), std::move(design));
     };
     ownUntilUnload(businessAddressSearch_, address(ui->Text9, "END-COMERCIAL"));
     ownUntilUnload(homeCitySearch_, address(ui->Text5, "CID-RESIDENCIA"));

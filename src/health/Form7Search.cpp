@@ -15,7 +15,7 @@ namespace health {
 // "Consultar" as a member of the window's grid searches, on the event recordset.
 void Form7::BuildEventSearch()
 {
-    GridSearchSpec events;
+    GridSearchDesign events;
     events.grid = ui->MSFlexGrid1;
     events.box = ui->Text2;
     events.criteria = GridSearch::contains(QStringLiteral("NOME"));

@@ -36,9 +36,9 @@ protected:
         window.show();
     }
 
-    GridSearchSpec spec(int rows = 1000)
+    GridSearchDesign design(int rows = 1000)
     {
-        GridSearchSpec s;
+        GridSearchDesign s;
         s.grid = grid;
         s.box = box;
         s.criteria = GridSearch::contains(QStringLiteral("END-RESIDENCIA"));
@@ -57,7 +57,7 @@ protected:
         s.shownByPick = shownByPick;
         return s;
     }
-    GridSearch& make(GridSearchSpec s)
+    GridSearch& make(GridSearchDesign s)
     {
         search = std::make_unique<GridSearch>(mainDatabase().openRecordset(QStringLiteral("CLIENTES")), std::move(s));
         return *search;
@@ -99,7 +99,7 @@ TEST_F(GridSearchTest, ListsEveryMatchAndLeavesNoCellOfAnEarlierSearch)
     const int c = client("CAIO", "RUA FLORES 3", "9999-3");
     const int d = client("DIVA", "AV FLOR 7", Variant::null());
     client("EVA", "PRACA CENTRAL");
-    GridSearch& s = make(spec());
+    GridSearch& s = make(design());
 
     box->setText("FLOR");
     ASSERT_TRUE(s.search());
@@ -134,7 +134,7 @@ TEST_F(GridSearchTest, ListsEveryMatchAndLeavesNoCellOfAnEarlierSearch)
 TEST_F(GridSearchTest, BlankTextAndNoMatchGiveTheirTexts)
 {
     client("ANA", "RUA A");
-    GridSearch& s = make(spec());
+    GridSearch& s = make(design());
 
     box->setText("   ");
     dialogs.expectOk(Blank);
@@ -163,7 +163,7 @@ TEST_F(GridSearchTest, TypedTextStandsForItself)
     client("INTERROGA", "CASA ?");
     client("CERQUILHA", "SALA #5");
     client("OUTRO", "RUA DA AJUDA 1 LOJA X1 BLOCO B CASA A SALA 55");
-    GridSearch& s = make(spec());
+    GridSearch& s = make(design());
 
     const struct {
         QString typed;
@@ -182,7 +182,7 @@ TEST_F(GridSearchTest, RowsGivenLimitTheListing)
 {
     for (int i = 1; i <= 5; ++i)
         client(QStringLiteral("C%1").arg(i), "RUA X");
-    GridSearchSpec stopping = spec(4);
+    GridSearchDesign stopping = design(4);
     GridSearch& s = make(stopping);
     box->setText("RUA");
     dialogs.expectOk(Failed);
@@ -193,13 +193,13 @@ TEST_F(GridSearchTest, RowsGivenLimitTheListing)
     EXPECT_EQ(grid->TextMatrix(3, 0), "C3");
 
     // Skipping failed steps writes the later matches over the last row.
-    GridSearchSpec skipping = spec(4);
-    skipping.errors = GridSearchSpec::Errors::SkipFailedSteps;
+    GridSearchDesign skipping = design(4);
+    skipping.errors = GridSearchDesign::Errors::SkipFailedSteps;
     make(skipping).search();
     EXPECT_EQ(grid->TextMatrix(3, 0), "C5");
     EXPECT_EQ(grid->Rows(), 5);
 
-    GridSearchSpec backwards = spec(1000);
+    GridSearchDesign backwards = design(1000);
     backwards.backwards = true;
     make(backwards).search();
     EXPECT_EQ(grid->TextMatrix(1, 0), "C5");
@@ -210,7 +210,7 @@ TEST_F(GridSearchTest, ThePickFindsTheListedRowAgainByItsKey)
 {
     client("ANA", "RUA A", "1");
     const int b = client("BETO", "RUA B");
-    GridSearch& s = make(spec());
+    GridSearch& s = make(design());
     box->setText("RUA");
     ASSERT_TRUE(s.search());
     frameB->setVisible(false);
