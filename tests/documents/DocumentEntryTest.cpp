@@ -118,6 +118,9 @@ TEST_F(DocumentEntry, PremiumRequiredBoxesSendTheUserBack)
         EXPECT_EQ(focused(), control(c.focus));
         if (!c.message.isEmpty())
             EXPECT_EQ(dialogs.boxes.back().title, msg::TitleAttentionExclaimed);
+        // A start date box sent back to holds a part date, which its own
+        // check refuses on leaving: the next case starts from an empty one.
+        put({{"MaskEdBox8", ""}});
     }
 }
 

@@ -29,8 +29,8 @@ struct Control {
 // The window's data controls as the document table lays them out, written out
 // here on their own so the design file is checked against an independent list.
 const Control Controls[] = {
-    {"Text1", Kind::Text, "Código:", 213, Reach::Inside, 5},
-    {"Text9", Kind::Text, "Cliente:", 12, Reach::Inside, 5},
+    {"Text1", Kind::Text, "Código:", 213, Reach::Inside, 9},
+    {"Text9", Kind::Text, "Cliente:", 12, Reach::Inside, 9},
     {"Combo5", Kind::List, "", 0, Reach::Inside, 0, true},
     {"Command5", Kind::Button, "", 13, Reach::Inside},
     {"Command6", Kind::Button, "", 14, Reach::Inside},
@@ -310,6 +310,7 @@ TEST_F(DocumentWindowLayout, TabRunsByTheTabIndicesThroughTheHiddenControls)
     // What the entry handlers on the way ask for, so that none holds the focus.
     addRow("RAMOS", {{"CODIGO", 1}, {"NOME", "RAMO"}});
     addProducer(1, 1, "PRODUTOR");
+    addRow("CLIENTES", {{"CODIGO", 1}, {"FILIAL", 1}, {"NOME", "CLIENTE"}});
     open();
     for (auto [name, text] : {std::pair{"Text4", "1"}, {"Text9", "1"}, {"Text20", "1"}, {"Text18", "1"}})
         box(name)->setText(text);
