@@ -50,6 +50,7 @@ Recordset::Impl::Queries Recordset::Impl::queriesFor(const CompiledCriteria* c) 
     q.forwardOne = "SELECT rowid," + table->columnList + q.forwardTail + '1';
     q.backwardOne = "SELECT rowid," + table->columnList + q.backwardTail + '1';
     q.ids = "SELECT rowid" + range;
+    q.extra = extra;
     if (c) {
         for (const CompiledCriteria::Pattern& p : c->patterns) {
             const QByteArray& index = table->leadingIndex[size_t(p.field)];
@@ -169,7 +170,7 @@ bool Recordset::Impl::seek(bool forward, const Position& from, const Queries& q,
 bool Recordset::Impl::seekRange(bool forward, qint64 lo, qint64 hi, const Queries& q, const CompiledCriteria* c,
                                 int batch, Position& found) {
     if (hi == Lowest) return false;   // nothing at open, nothing in the range
-    if (c && !q.scan.isEmpty()) return seekCandidates(forward, lo, hi, q, *c, found);
+    if (c && !q.scan.isEmpty()) return seekCandidates(forward, lo, hi, q, *c, batch, found);
     const bool allFields = batch == 1;
     const QByteArray& columns = allFields ? table->columnList : wantedColumns;
     const QByteArray& tail = forward ? q.forwardTail : q.backwardTail;
@@ -222,8 +223,21 @@ bool Recordset::Impl::seekRange(bool forward, qint64 lo, qint64 hi, const Querie
 }
 
 bool Recordset::Impl::seekCandidates(bool forward, qint64 lo, qint64 hi, const Queries& q,
-                                     const CompiledCriteria& c, Position& found) {
+                                     const CompiledCriteria& c, int batch, Position& found) {
     const SqlValue& pattern = c.params[q.scanParam];
+    // Each statement is a read transaction of its own: a long run reads its
+    // candidates a batch at a time, by a fixed number of ids so the statement is
+    // prepared once per size (a short batch repeats its last id).
+    const int width = batch > 1 ? std::min(batch, MaxCandidateBatch) : 1;
+    const bool allFields = width == 1;
+    QByteArray sql = q.at;
+    if (!allFields) {
+        sql = "SELECT rowid" + wantedColumns + " FROM " + table->quoted + " WHERE rowid IN (?1";
+        for (int i = 2; i <= width; ++i) sql += ",?" + QByteArray::number(i);
+        sql += ')' + q.extra + (forward ? " ORDER BY rowid" : " ORDER BY rowid DESC");
+    }
+    std::vector<qint64> chunk;
+    chunk.reserve(size_t(width));
     for (;;) {
         bool seen = false;   // the file has been read unchanged since the scan
         if (candidates.scan != q.scan || candidates.pattern != pattern ||
@@ -243,24 +257,35 @@ bool Recordset::Impl::seekCandidates(bool forward, qint64 lo, qint64 hi, const Q
         auto first = std::lower_bound(ids.begin(), ids.end(), lo);
         auto last = std::upper_bound(first, ids.end(), hi);
         bool changed = false;
-        for (ptrdiff_t n = last - first, k = 0; k < n && !changed; ++k) {
-            const qint64 rowid = forward ? first[k] : last[-1 - k];
-            // Not in the set: another workstation's above the table part, ours inside it.
-            if ((ownAt.count(rowid) != 0) != (rowid > lastRowidAtOpen)) continue;
+        for (ptrdiff_t n = last - first, k = 0; k < n && !changed;) {
+            chunk.clear();
+            for (; k < n && int(chunk.size()) < width; ++k) {
+                const qint64 rowid = forward ? first[k] : last[-1 - k];
+                // Not in the set: another workstation's above the table part, ours inside it.
+                if ((ownAt.count(rowid) != 0) != (rowid > lastRowidAtOpen)) continue;
+                chunk.push_back(rowid);
+            }
+            if (chunk.empty()) break;
             // Read with the whole criteria: the other terms, and a row changed since.
-            Statement s(*conn, q.at);
-            s.bind(1, rowid);
-            for (size_t i = 0; i < c.params.size(); ++i) s.bind(int(i) + 2, c.params[i]);
-            const bool matches = s.step();
+            Statement s(*conn, sql);
+            for (int i = 0; i < width; ++i) s.bind(i + 1, chunk[std::min(size_t(i), chunk.size() - 1)]);
+            for (size_t i = 0; i < c.params.size(); ++i) s.bind(width + int(i) + 1, c.params[i]);
+            auto b = newBlock(allFields);
+            while (s.step()) b->append(s.get());
             if (dataVersion() != candidates.version) {
                 changed = true;
-            } else if (matches) {
-                auto b = newBlock(true);
-                b->append(s.get());
+            } else if (b->size() > 0) {
+                found = Position{At::Row, b->rowids[0], ownIndexOf(b->rowids[0])};
+                if (b->size() > 1) {
+                    ahead.block = b;
+                    ahead.next = 1;
+                    ahead.readAt = coarseNow();
+                    ahead.changes = sqlite3_total_changes64(conn->db);
+                }
                 setCurrent(std::move(b), 0);
-                found = Position{At::Row, rowid, ownIndexOf(rowid)};
                 return true;
             }
+            spare = std::move(b);
             seen = true;
         }
         if (!changed && !seen) {

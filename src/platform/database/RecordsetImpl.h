@@ -92,6 +92,7 @@ struct Recordset::Impl {
         // order; empty when no index serves. Binds the criteria's scanParam.
         QByteArray scan;
         size_t scanParam = 0;
+        QByteArray extra;   // " AND " + the criteria's condition, or empty
     };
     QString lastCriteria;
     CompiledCriteria lastCompiled;
@@ -132,9 +133,11 @@ struct Recordset::Impl {
     bool seekRange(bool forward, qint64 lo, qint64 hi, const Queries& q, const CompiledCriteria* c, int batch,
                    Position& found);
     // seekRange for a criteria an index scan serves: the scan lists the rows
-    // that may match once, and each find reads the next of them by row id.
-    bool seekCandidates(bool forward, qint64 lo, qint64 hi, const Queries& q, const CompiledCriteria& c,
+    // that may match once, and each find reads the next of them by row id; a
+    // long run reads the next `batch` of them at once, keeping the matches ahead.
+    bool seekCandidates(bool forward, qint64 lo, qint64 hi, const Queries& q, const CompiledCriteria& c, int batch,
                         Position& found);
+    static constexpr int MaxCandidateBatch = 256;
     // The scan's answer, kept while the file is as the scan saw it: no write
     // through this connection and none committed by another since. The version
     // is SQLite's count of the file's changes as of this connection's last read.
