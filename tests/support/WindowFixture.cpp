@@ -42,6 +42,13 @@ void WindowFixture::showByCode(int code)
     leave(box("Text1"));
 }
 
+QString WindowFixture::typedInto(const char* name, const QString& keys)
+{
+    box(name)->clear();
+    typeKeys(box(name), keys);
+    return box(name)->text();
+}
+
 void WindowFixture::typeDate(ui::MaskEdBox* date, const QString& digits)
 {
     type(date, "");

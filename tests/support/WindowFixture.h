@@ -70,6 +70,9 @@ protected:
     bool shown() { return button("Command3D3")->isEnabled(); }
     // The code box typed and left: the record of that code shown.
     void showByCode(int code);
+    // The box emptied and the keys sent straight to it, so no box is entered or
+    // left meanwhile; what it holds then.
+    QString typedInto(const char* name, const QString& keys);
     // Entered with Tab, emptied, then typed from the first position.
     static void typeDate(ui::MaskEdBox* date, const QString& digits);
 

@@ -7,15 +7,7 @@
 namespace vorna::test {
 namespace {
 
-class ParticipantInputTest : public ParticipantFixture {
-protected:
-    QString typedInto(const char* name, const QString& keys)
-    {
-        box(name)->clear();
-        typeKeys(box(name), keys);
-        return box(name)->text();
-    }
-};
+using ParticipantInputTest = ParticipantFixture;
 
 TEST_F(ParticipantInputTest, EachFilteredBoxLetsOnlyItsOwnKeysThrough)
 {
