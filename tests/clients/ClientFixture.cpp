@@ -3,32 +3,18 @@
 #include "clients/CheckDigits.h"
 #include "common/RecordWindowPatternFields.h"
 #include "common/WindowRefs.h"
-#include "platform/runtime/Runtime.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QTest>
 
 namespace vorna::test {
 
+ClientFixture::ClientFixture() : WindowFixture(windows::Form4, "Text3") {}
+
 void ClientFixture::SetUp()
 {
-    ProgramFixture::SetUp();
-    logIn(level::Total, everyRight());
-    state().session.UserIdent = UserCode;
+    WindowFixture::SetUp();
     state().settings.DeletionPassword = Variant("Apagar");
     QFile::remove(pathOf("RERUDEVA.MDB"));
-}
-
-ui::Window& ClientFixture::form() { return windows::Form4(); }
-
-ui::Window& ClientFixture::open()
-{
-    ui::Window& w = form();
-    w.Show();
-    w.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
-    return w;
 }
 
 void ClientFixture::addProducer(int code, int branch, const QString& name, const Variant& password)
@@ -38,9 +24,7 @@ void ClientFixture::addProducer(int code, int branch, const QString& name, const
 
 int ClientFixture::addClient(const QString& name, const Fields& more)
 {
-    Fields fields{{"NOME", name}, {"PESSOA", "F"}, {"FILIAL", 1}, {"PRODUTOR", 1}};
-    fields.insert(fields.end(), more.begin(), more.end());
-    return int(rt::CLng(addRow("CLIENTES", fields).field("CODIGO")));
+    return addNumbered("CLIENTES", {{"NOME", name}, {"PESSOA", "F"}, {"FILIAL", 1}, {"PRODUTOR", 1}}, more);
 }
 
 db::Recordset ClientFixture::client(int code)
@@ -48,26 +32,6 @@ db::Recordset ClientFixture::client(int code)
     db::Recordset rs = findRow("CLIENTES", QStringLiteral("CODIGO = %1").arg(code));
     EXPECT_FALSE(rs.NoMatch()) << "no client " << code;
     return rs;
-}
-
-std::vector<ClientAudit> ClientFixture::auditRows()
-{
-    std::vector<ClientAudit> rows;
-    db::Recordset log = mainDatabase().openRecordset("LOGUI");
-    if (log.RecordCount() == 0)
-        return rows;
-    for (log.MoveFirst(); !log.EOF(); log.MoveNext())
-        rows.push_back({log.field("CLIENTE"), log.field("NOME").toString(), log.field("REMARKS").toString(),
-                        log.field("USUARIO")});
-    return rows;
-}
-
-QWidget* ClientFixture::focused() { return QApplication::focusWidget(); }
-
-void ClientFixture::leave(QWidget* box)
-{
-    box->setFocus(Qt::TabFocusReason);
-    ClientFixture::box("Text3")->setFocus(Qt::TabFocusReason);
 }
 
 QString ClientFixture::freeTaxNumber(const QString& person)

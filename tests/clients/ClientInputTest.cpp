@@ -15,20 +15,6 @@ protected:
         ClientFixture::SetUp();
         addProducer(1, 1, "ANA");
     }
-    // Keys sent straight to the box, so no box is entered or left meanwhile.
-    QString typedInto(const char* name, const QString& keys)
-    {
-        box(name)->clear();
-        typeKeys(box(name), keys);
-        return box(name)->text();
-    }
-    // Entered with Tab, emptied, then typed from the first position.
-    static void typeDate(ui::MaskEdBox* date, const QString& digits)
-    {
-        type(date, "");
-        date->setCursorPosition(0);
-        QTest::keyClicks(date, digits);
-    }
 };
 
 TEST_F(ClientInputTest, EachFilteredBoxLetsOnlyItsOwnKeysThroughAndBeepsAtTheRest)

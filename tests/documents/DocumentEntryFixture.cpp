@@ -4,7 +4,6 @@
 #include "platform/runtime/Runtime.h"
 #include "support/SecondWorkstation.h"
 
-#include <QApplication>
 #include <QLineEdit>
 
 namespace vorna::test {
@@ -14,7 +13,6 @@ void DocumentEntryFixture::SetUp()
     DocumentFixture::SetUp();
     addRow("RAMOS", {{"CODIGO", 311}, {"NOME", "AUTOMOVEL"}});
     addRow("CIAS", {{"CODIGO", 1}, {"NOME", "CIA"}});
-    state().session.UserIdent = 42;
 }
 
 void DocumentEntryFixture::reopen()
@@ -66,17 +64,11 @@ Variant DocumentEntryFixture::stored(int number, const char* field)
 
 std::vector<DocumentEntryFixture::Audit> DocumentEntryFixture::auditRows()
 {
-    std::vector<Audit> rows;
-    db::Recordset rs = mainDatabase().openRecordset(QStringLiteral("LOGUI"));
-    if (rs.RecordCount() == 0)
-        return rows;
-    for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext())
-        rows.push_back({rs.field("CLIENTE"), rs.field("DOCUMENTO"), rs.field("APOLICE"), rs.field("REMARKS"),
-                        rs.field("USUARIO"), rs.field("LIQUI"), rt::CStr(rs.field("NOME"))});
-    return rows;
+    return readRows<Audit>(QStringLiteral("LOGUI"), [](const db::Recordset& rs) {
+        return Audit{rs.field("CLIENTE"), rs.field("DOCUMENTO"), rs.field("APOLICE"), rs.field("REMARKS"),
+                     rs.field("USUARIO"), rs.field("LIQUI"), rt::CStr(rs.field("NOME"))};
+    });
 }
-
-QWidget* DocumentEntryFixture::focused() { return QApplication::focusWidget(); }
 
 void DocumentEntryFixture::enterAndLeave(QWidget* target, const QString& typed)
 {

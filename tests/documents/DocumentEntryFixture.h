@@ -34,7 +34,6 @@ protected:
     };
     std::vector<Audit> auditRows();
 
-    static QWidget* focused();
     // Typed key by key into the box, then the box left for the observations.
     void enterAndLeave(QWidget* box, const QString& text);
     void setBox(const char* name, const QString& text);

@@ -1,22 +1,15 @@
 #include "DocumentFixture.h"
 
 #include "common/WindowRefs.h"
-#include "platform/runtime/Runtime.h"
-
-#include <QTest>
 
 namespace vorna::test {
 
-void DocumentFixture::SetUp()
-{
-    ProgramFixture::SetUp();
-    logIn(level::Total, everyRight());
-}
+DocumentFixture::DocumentFixture() : WindowFixture(windows::Form14, "Text6") {}
 
 void DocumentFixture::TearDown()
 {
     ui::destroyAllWindows();
-    ProgramFixture::TearDown();
+    WindowFixture::TearDown();
 }
 
 documents::Form14& DocumentFixture::form() { return static_cast<documents::Form14&>(windows::Form14()); }
@@ -24,10 +17,8 @@ documents::Form14& DocumentFixture::form() { return static_cast<documents::Form1
 void DocumentFixture::open()
 {
     form().Show();
-    if (!form().isVisible())
-        return;
-    form().activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&form()));
+    if (opened())
+        activate(form());
 }
 
 QStringList DocumentFixture::itemsOf(const ui::PickList* list)
@@ -45,9 +36,9 @@ void DocumentFixture::addProducer(int code, int branch, const QString& name, con
 
 int DocumentFixture::addDocument(const Fields& fields)
 {
-    Fields all{{"FILIAL", 1}, {"TIPO", "A"}, {"VIGENTE", "V"}, {"CODCLIENTE", 1}, {"NOMCLIENTE", "CLIENTE"}};
-    all.insert(all.end(), fields.begin(), fields.end());
-    return int(rt::CLng(addRow("DOCUMENTOS", all).field("PROPOSTA")));
+    return addNumbered("DOCUMENTOS",
+                       {{"FILIAL", 1}, {"TIPO", "A"}, {"VIGENTE", "V"}, {"CODCLIENTE", 1}, {"NOMCLIENTE", "CLIENTE"}},
+                       fields, "PROPOSTA");
 }
 
 }  // namespace vorna::test

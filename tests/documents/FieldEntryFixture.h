@@ -3,7 +3,6 @@
 
 #include "platform/controls/Twips.h"
 
-#include <QApplication>
 #include <QTest>
 #include <utility>
 
@@ -26,7 +25,6 @@ protected:
 
     // Tabbed into, emptied, then typed key by key.
     static void type(QWidget* box, const QString& text) { test::type(box, text); }
-    static QWidget* focused() { return QApplication::focusWidget(); }
     static void tab() { QTest::keyClick(focused(), Qt::Key_Tab); }
     // The focus arrives as Tab brings it; the box left runs its handler.
     static void enter(QWidget* box) { box->setFocus(Qt::TabFocusReason); }

@@ -19,6 +19,14 @@ namespace vorna::test {
 // Field values of a row a test adds, by field name.
 using Fields = std::vector<std::pair<QString, Variant>>;
 
+// A fixture's defaults followed by a test's own fields (the later value of a
+// field is the one stored).
+inline Fields joined(Fields defaults, const Fields& more)
+{
+    defaults.insert(defaults.end(), more.begin(), more.end());
+    return defaults;
+}
+
 // The program as a window test meets it: a fresh folder standing for the
 // executable's folder, with VORNA.MDB, ATIBERA.MDB and RERUDEVA.MDB built from
 // schema/ (the main and quotation databases open, as after start-up), a clean
@@ -50,6 +58,19 @@ protected:
     // The number of rows a table of the main database holds now.
     long rowCount(const QString& table);
     long rowCount(const db::Database& database, const QString& table);
+    // Every row of a table of the main database, each as `read` makes it of the
+    // recordset standing on it.
+    template <class Row, class Read>
+    std::vector<Row> readRows(const QString& table, Read read)
+    {
+        std::vector<Row> rows;
+        db::Recordset rs = mainDatabase().openRecordset(table);
+        if (rs.RecordCount() == 0)
+            return rows;
+        for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext())
+            rows.push_back(read(std::as_const(rs)));
+        return rows;
+    }
 
     // Logs a user in at a level (level::Total, Medium or Minimum) holding the
     // named rights as "S" and every other right as "N".

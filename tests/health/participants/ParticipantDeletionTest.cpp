@@ -28,13 +28,13 @@ TEST_F(ParticipantDeletionTest, TheRightPasswordAndYesDeleteOnlyTheShownParticip
     leave(box("Text44"));
 
     click(button("Command3D3"));
-    EXPECT_TRUE(widget("Frame3D6")->isVisible());
-    EXPECT_FALSE(widget("Frame3D2")->isVisible());
+    EXPECT_TRUE(control("Frame3D6")->isVisible());
+    EXPECT_FALSE(control("Frame3D2")->isVisible());
     EXPECT_EQ(focused(), box("Text29"));
     dialogs.expectYes(msg::ConfirmDeletion);
     enterPassword(box("Text29"), box("Text2"), "  Apagar ");
-    EXPECT_FALSE(widget("Frame3D6")->isVisible());
-    EXPECT_TRUE(widget("Frame3D2")->isVisible());
+    EXPECT_FALSE(control("Frame3D6")->isVisible());
+    EXPECT_TRUE(control("Frame3D2")->isVisible());
     EXPECT_TRUE(participant(dependant).NoMatch());
     EXPECT_FALSE(participant(holder).NoMatch());
     ASSERT_EQ(auditRows().size(), 1u);
@@ -74,8 +74,8 @@ TEST_P(PasswordTest, AnEmptyOrWrongPasswordDeletesNothing)
     enterPassword(box("Text29"), box("Text2"), GetParam().typed);
     if (GetParam().refused)
         EXPECT_EQ(dialogs.boxes.back().title, "");
-    EXPECT_FALSE(widget("Frame3D6")->isVisible());
-    EXPECT_TRUE(widget("Frame3D2")->isVisible());
+    EXPECT_FALSE(control("Frame3D6")->isVisible());
+    EXPECT_TRUE(control("Frame3D2")->isVisible());
     EXPECT_FALSE(participant(code).NoMatch());
     EXPECT_TRUE(auditRows().empty());
     EXPECT_TRUE(shown());
@@ -152,7 +152,7 @@ TEST_P(DeletionRefusalTest, TheRightIsTestedBeforeTheLevel)
     showByCode(code);
     dialogs.expectOk(c.message);
     click(button("Command3D3"));
-    EXPECT_FALSE(widget("Frame3D6")->isVisible());
+    EXPECT_FALSE(control("Frame3D6")->isVisible());
     EXPECT_FALSE(participant(code).NoMatch());
 }
 

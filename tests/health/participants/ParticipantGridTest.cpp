@@ -59,7 +59,7 @@ TEST_F(ParticipantGridTest, ListsTheDocumentsOfAStipulantAndPicksAPolicyNumber)
     EXPECT_EQ(text(box("Text42")), "400");
     EXPECT_EQ(text(box("Text34")), "alvorada");
     EXPECT_FALSE(grid()->isVisible());
-    EXPECT_TRUE(widget("Frame3D2")->isVisible());
+    EXPECT_TRUE(control("Frame3D2")->isVisible());
     EXPECT_TRUE(dialogs.boxes.empty());
 }
 

@@ -7,15 +7,7 @@
 namespace vorna::test {
 namespace {
 
-class ParticipantInputTest : public ParticipantFixture {
-protected:
-    QString typedInto(const char* name, const QString& keys)
-    {
-        box(name)->clear();
-        typeKeys(box(name), keys);
-        return box(name)->text();
-    }
-};
+using ParticipantInputTest = ParticipantFixture;
 
 TEST_F(ParticipantInputTest, EachFilteredBoxLetsOnlyItsOwnKeysThrough)
 {
@@ -64,10 +56,10 @@ TEST_F(ParticipantInputTest, MapOnlyForAParticipantWithACode)
     const int code = addHolder("JOAO", {{"ENDERECO", "RUA A 1"}, {"CIDADE", "SANTOS"}, {"UF", "SP"}});
     open();
     type(box("Text4"), "RUA B");
-    click(widget("Picture4"));
+    click(control("Picture4"));
     EXPECT_TRUE(desktop.launches.empty());
     showByCode(code);
-    click(widget("Picture4"));
+    click(control("Picture4"));
     ASSERT_EQ(desktop.launches.size(), 1u);
     EXPECT_EQ(desktop.launches[0].asked, launch::WebMapSearchAddress + "RUA A 1 ,SANTOS ,SP");
 }
@@ -96,7 +88,7 @@ TEST_F(ParticipantInputTest, TheEmailBoxIsLowerCasedOnLeavingAndStaysUnderlined)
     QTest::mouseMove(box("Text16"), QPoint(5, 5));
     EXPECT_TRUE(box("Text16")->font().underline());
     // Nothing in this window takes the underline off.
-    QTest::mouseMove(widget("Frame3D2"), QPoint(770, 80));
+    QTest::mouseMove(control("Frame3D2"), QPoint(770, 80));
     QTest::mouseMove(&form(), QPoint(400, 40));
     EXPECT_TRUE(box("Text16")->font().underline());
 }

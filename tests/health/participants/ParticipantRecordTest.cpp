@@ -22,7 +22,7 @@ TEST_F(ParticipantRecordTest, OpensEmptyReadyForANewParticipant)
     EXPECT_EQ(form().windowTitle(), "Cadastro de Titulares e Dependentes");
     EXPECT_FALSE(shown());
     for (const char* name : HolderBoxes)
-        EXPECT_TRUE(widget(name)->isVisible()) << name;
+        EXPECT_TRUE(control(name)->isVisible()) << name;
     EXPECT_EQ(list("Combo3")->ListIndex(), -1);
     EXPECT_EQ(list("Combo4")->ListIndex(), -1);
     EXPECT_EQ(list("Combo3")->ListCount(), 28);
@@ -30,9 +30,9 @@ TEST_F(ParticipantRecordTest, OpensEmptyReadyForANewParticipant)
     EXPECT_EQ(list("Combo4")->List(1), "Titular");
     EXPECT_EQ(list("Combo1")->ListCount(), 60);
     EXPECT_EQ(focused(), box("Text42"));
-    EXPECT_FALSE(widget("Frame3D6")->isVisible());
+    EXPECT_FALSE(control("Frame3D6")->isVisible());
     for (const char* name : {"List1", "List2", "List3"})
-        EXPECT_FALSE(widget(name)->isVisible()) << name;
+        EXPECT_FALSE(control(name)->isVisible()) << name;
 }
 
 TEST_F(ParticipantRecordTest, ShowsADependantWithItsHolderAndDates)
@@ -54,7 +54,7 @@ TEST_F(ParticipantRecordTest, ShowsADependantWithItsHolderAndDates)
     EXPECT_EQ(list("Combo3")->Text(), "SP");
     EXPECT_EQ(list("Combo4")->Text(), "Dependente");
     for (const char* name : HolderBoxes)
-        EXPECT_TRUE(widget(name)->isVisible()) << name;
+        EXPECT_TRUE(control(name)->isVisible()) << name;
 }
 
 struct StatusCase {
@@ -75,7 +75,7 @@ TEST_P(StatusShownTest, OnlyAnExactHolderHidesAndEmptiesTheHolderBoxes)
     EXPECT_EQ(list("Combo4")->ListIndex(), c.chosen);
     EXPECT_EQ(list("Combo3")->ListIndex(), -1);  // "sp" is no item
     for (const char* name : HolderBoxes)
-        EXPECT_EQ(widget(name)->isVisible(), c.holderBoxesShown) << name;
+        EXPECT_EQ(control(name)->isVisible(), c.holderBoxesShown) << name;
     EXPECT_EQ(text(box("Text44")), c.holderBoxesShown ? "9" : "");
     EXPECT_EQ(text(box("Text36")), c.holderBoxesShown ? "OUTRO" : "");
 }
@@ -184,7 +184,7 @@ TEST_P(RequiredTest, TheFirstMissingEntryStopsTheSave)
     dialogs.expectOk(c.message);
     click(button("Command3D1"));
     EXPECT_EQ(dialogs.boxes.back().title, msg::TitleAttentionExclaimed);
-    EXPECT_EQ(focused(), widget(c.focus));
+    EXPECT_EQ(focused(), control(c.focus));
     EXPECT_EQ(rowCount("VIDASAU"), 0);
     EXPECT_TRUE(auditRows().empty());
 }
