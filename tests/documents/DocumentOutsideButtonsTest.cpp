@@ -1,13 +1,14 @@
 #include "DocumentFixture.h"
 
-#include "documents/InsurerPortals.h"
 #include "common/WindowRefs.h"
+#include "documents/InsurerPortals.h"
 #include "support/SecondWorkstation.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QMouseEvent>
 #include <QTimer>
+#include <tuple>
 
 #include "platform/runtime/Runtime.h"
 
@@ -261,20 +262,13 @@ TEST_F(DocumentToolbar, TheSettlementPasswordGuardsTheHandOver)
         box("Text12")->clearFocus();
 
         EXPECT_EQ(dialogs.boxes.size(), wrong ? 1u : 0u);
-        const HandOver& expected = c.accepted ? handedOver : before;
-        const HandOver& now = state().handOver;
-        EXPECT_EQ(now.CallerCode, expected.CallerCode);
-        EXPECT_EQ(now.SecondCallerCode, expected.SecondCallerCode);
-        EXPECT_EQ(now.ThirdCallerCode, expected.ThirdCallerCode);
-        EXPECT_EQ(now.PassedRecordCode, expected.PassedRecordCode);
-        EXPECT_EQ(now.PassedRecordName, expected.PassedRecordName);
-        EXPECT_EQ(now.ReturnFlag, expected.ReturnFlag);
-        EXPECT_EQ(now.AttachmentOwnerKey, expected.AttachmentOwnerKey);
-        EXPECT_EQ(now.ReturnDocumentNumber, expected.ReturnDocumentNumber);
-        EXPECT_EQ(now.ReturnDocumentBranch, expected.ReturnDocumentBranch);
-        EXPECT_EQ(now.SettlementDocumentNumber, expected.SettlementDocumentNumber);
-        EXPECT_EQ(now.ContactHistoryClientCode, expected.ContactHistoryClientCode);
-        EXPECT_EQ(now.ContactHistoryClientName, expected.ContactHistoryClientName);
+        const auto every = [](const HandOver& h) {
+            return std::tie(h.CallerCode, h.SecondCallerCode, h.ThirdCallerCode, h.PassedRecordCode,
+                            h.PassedRecordName, h.ReturnFlag, h.AttachmentOwnerKey, h.ReturnDocumentNumber,
+                            h.ReturnDocumentBranch, h.SettlementDocumentNumber, h.ContactHistoryClientCode,
+                            h.ContactHistoryClientName);
+        };
+        EXPECT_EQ(every(state().handOver), every(c.accepted ? handedOver : before));
         EXPECT_EQ(state().document.ClaimProcessNumber, claim);
         if (c.accepted)
             EXPECT_EQ(test::text(box("Text12")), " ");
