@@ -23,7 +23,6 @@ namespace {
 const QString NewEntry = QStringLiteral("LOG Cadastrado com Índice");
 const QString RequiredClientCode = QStringLiteral("PREENCHIMENTO OBRIGATORIO - CODIGO");
 const QString EntryNotFound = QStringLiteral("LOG NAO ENCONTRADO");
-const QString ClientNameNotFound = QStringLiteral("CLIENTE NÃO ENCONTRADO");
 const QString DocumentNumberNotFound = QStringLiteral("DOCUMENTOS NAO ENCONTRADO");
 const QString PolicyNotFound = QStringLiteral("DOCUMENTO NAO ENCONTRADO");
 const QString NoClientNoReport = QStringLiteral("SEM CLIENTE ESPECIFICO NÃO HA RELATÓRIO");
@@ -127,7 +126,7 @@ void Form54::Form_Load()
     NameFragmentSearchSpec names;
     names.list = ui->List1;
     names.listPlace = QRect(3465, 1530, 5310, 1980);
-    names.codeNotFound = names.nameNotFound = ClientNameNotFound;
+    names.codeNotFound = names.nameNotFound = msg::ClientNotFoundAccented;
     names.nameBox = ui->Text3;
     names.nameField = QStringLiteral("NOME");
     ownUntilUnload(clientNames_, std::make_unique<NameFragmentSearch>(

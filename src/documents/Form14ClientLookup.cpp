@@ -12,7 +12,7 @@ namespace vorna::documents {
 
 namespace {
 
-const QString ClientNotFound = QStringLiteral("CLIENTE NÃO ENCONTRADO");
+const QString& ClientNotFound = msg::ClientNotFoundAccented;
 
 // The branch handed to the client window when the branch box holds no number.
 constexpr int32_t HeadOfficeBranch = 1;

@@ -85,7 +85,7 @@ void Form14::Combo19_Click()
 // The client name list has no entries; it is a text box for the name search.
 void Form14::Combo5_Click()
 {
-    if (putCodeOfName(recordsets_->CLIENTES, ui->Combo5, ui->Text9, QStringLiteral("CLIENTE NÃO ENCONTRADO")))
+    if (putCodeOfName(recordsets_->CLIENTES, ui->Combo5, ui->Text9, msg::ClientNotFoundAccented))
         PutClientBranch();
 }
 

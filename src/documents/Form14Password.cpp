@@ -98,15 +98,10 @@ void Form14::connectSaveAndDeletion()
                          .password = passwordOf(&SettingsCopies::SettlementPassword),
                          .wrongPassword = NoSettlements,
                          .top = ChangeTop,
-                         // The settlement window is not part of this program:
+                         // The same hand-over as "Baixas de Comissões"; the
+                         // settlement window is not part of this program, so
                          // the window stays as it is.
-                         .accepted =
-                             [this] {
-                                 ui->Text12->setText(QStringLiteral(" "));
-                                 HandOver& handOver = vorna::state().handOver;
-                                 handOver.SettlementDocumentNumber = int32_t(rt::Val(Variant(ui->Text1->text())));
-                                 handOver.ReturnDocumentBranch = int32_t(rt::Val(Variant(ui->Text23->text())));
-                             },
+                         .accepted = [this] { settlementHandOver(); },
                          .refused =
                              [this] {
                                  ui->Text12->setText(QString());

@@ -1,11 +1,14 @@
 #include "DocumentFixture.h"
 
+#include "common/WindowRefs.h"
 #include "documents/InsurerPortals.h"
+#include "support/SecondWorkstation.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QMouseEvent>
 #include <QTimer>
+#include <tuple>
 
 #include "platform/runtime/Runtime.h"
 
@@ -165,6 +168,121 @@ TEST_F(DocumentToolbar, AttachmentsForTheShownDocument)
     EXPECT_EQ(state().handOver.AttachmentOwnerKey, number);
     EXPECT_EQ(state().handOver.CallerCode, Variant(caller::AttachmentsOfDocument));
     EXPECT_FALSE(form().isEnabled());
+}
+
+// An attachments window whose load step fails (its owner table renamed away
+// by another workstation) is not left open: the missing-application box only,
+// and the document window stays enabled on the document it showed.
+TEST_F(DocumentToolbar, AttachmentsThatCannotLoadLeaveTheDocumentShown)
+{
+    const int number = addDocument({{"APOLICE", "P7"}});
+    open();
+    showNumber(number);
+    const auto rename = [this](const char* sql) {
+        test::SecondWorkstation other(pathOf(QStringLiteral("VORNA.MDB")));
+        other.exec(sql);
+    };
+    rename("ALTER TABLE DOCUMENTOS RENAME TO DOCUMENTOS_FORA");
+    dialogs.expectOk(QStringLiteral("NÃO FOI INSTALADO O APLICATIVO PELVIR, VERIFIQUE!"));
+    test::click(button("Command3D13"));
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].title, msg::TitleAttention);
+    EXPECT_FALSE(windows::Form28().isLoaded());
+    EXPECT_TRUE(form().isEnabled());
+    EXPECT_EQ(box("Text1")->text(), QString::number(number));
+    EXPECT_EQ(box("Text2")->text(), "P7");
+    EXPECT_TRUE(button("Command3D3")->isEnabled());
+
+    // Once the table is back, the same click opens the attachments.
+    rename("ALTER TABLE DOCUMENTOS_FORA RENAME TO DOCUMENTOS");
+    test::click(button("Command3D13"));
+    EXPECT_TRUE(windows::Form28().isVisible());
+    EXPECT_FALSE(form().isEnabled());
+    EXPECT_EQ(dialogs.boxes.size(), 1u);
+}
+
+// The settlement password, asked by "Baixas de Comissões" and by the panel's
+// own action: the right one hands over the shown document's number and branch
+// with the register-for-document caller and touches no other hand-over value;
+// a wrong or blank one hands over nothing.
+TEST_F(DocumentToolbar, TheSettlementPasswordGuardsTheHandOver)
+{
+    const int number = addDocument({{"FILIAL", 2}, {"APOLICE", "B2"}});
+    open();
+    showNumber(number);
+    ASSERT_EQ(box("Text23")->text(), "2");
+    state().settings.SettlementPassword = Variant(" Baixa ");
+    HandOver before;
+    before.CallerCode = Variant(77);
+    before.SecondCallerCode = Variant("S");
+    before.ThirdCallerCode = Variant(3);
+    before.PassedRecordCode = Variant(5);
+    before.PassedRecordName = QStringLiteral("NOME");
+    before.ReturnFlag = 9;
+    before.AttachmentOwnerKey = 11;
+    before.ReturnDocumentNumber = 13;
+    before.ReturnDocumentBranch = 15;
+    before.SettlementDocumentNumber = 17;
+    before.ContactHistoryClientCode = 19;
+    before.ContactHistoryClientName = QStringLiteral("CONTATO");
+    HandOver handedOver = before;
+    handedOver.SettlementDocumentNumber = number;
+    handedOver.ReturnDocumentBranch = 2;
+    handedOver.CallerCode = Variant(caller::RegisterForDocument);
+
+    enum Opener { Button, PanelAction };
+    struct Case {
+        const char* what;
+        Opener opener;
+        QString typed;
+        bool accepted;
+    } cases[] = {
+        {"button, right with blanks", Button, " Baixa ", true},
+        {"button, other letter case", Button, "baixa", false},
+        {"button, blank", Button, "  ", false},
+        {"panel, right", PanelAction, "Baixa", true},
+        {"panel, another password", PanelAction, "ZORVIL", false},
+        {"panel, blank", PanelAction, "", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        dialogs.clear();
+        state().handOver = before;
+        const int claim = state().document.ClaimProcessNumber;
+        if (c.opener == Button)
+            form().Command3D20_Click();
+        else
+            form().OpenPasswordPanel(3);
+        ASSERT_TRUE(control("Frame3D2")->isVisible());
+        EXPECT_EQ(values().PendingPasswordAction, 3);
+        const bool wrong = !c.accepted && !rt::Trim(c.typed).isEmpty();
+        if (wrong)
+            dialogs.expectOk(QStringLiteral("SENHA INCORRETA!AS BAIXAS NÃO SERÃO ACESSADAS!"));
+        box("Text12")->setText(c.typed);
+        box("Text12")->clearFocus();
+
+        EXPECT_EQ(dialogs.boxes.size(), wrong ? 1u : 0u);
+        const auto every = [](const HandOver& h) {
+            return std::tie(h.CallerCode, h.SecondCallerCode, h.ThirdCallerCode, h.PassedRecordCode,
+                            h.PassedRecordName, h.ReturnFlag, h.AttachmentOwnerKey, h.ReturnDocumentNumber,
+                            h.ReturnDocumentBranch, h.SettlementDocumentNumber, h.ContactHistoryClientCode,
+                            h.ContactHistoryClientName);
+        };
+        EXPECT_EQ(every(state().handOver), every(c.accepted ? handedOver : before));
+        EXPECT_EQ(state().document.ClaimProcessNumber, claim);
+        if (c.accepted)
+            EXPECT_EQ(test::text(box("Text12")), " ");
+
+        // The settlement window is absent: the document window stays as it was.
+        EXPECT_FALSE(control("Frame3D2")->isVisible());
+        EXPECT_TRUE(control("Frame3D14")->isVisible());
+        EXPECT_EQ(values().PendingPasswordAction, 0);
+        EXPECT_TRUE(opened());
+        EXPECT_TRUE(form().isEnabled());
+        EXPECT_EQ(box("Text1")->text(), QString::number(number));
+        EXPECT_EQ(box("Text2")->text(), "B2");
+    }
+    EXPECT_EQ(storedInFirstRow("DOCUMENTOS", "APOLICE"), Variant("B2"));
 }
 
 TEST_F(DocumentToolbar, OutsideButtonsRefuseAndHandOver)

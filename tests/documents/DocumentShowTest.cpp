@@ -1,5 +1,7 @@
 #include "DocumentFixture.h"
 
+#include "support/SecondWorkstation.h"
+
 #include <QTimer>
 
 namespace vorna {
@@ -164,6 +166,70 @@ TEST_F(DocumentShow, StatusColoursAndAPickInTheStatusList)
     EXPECT_EQ(box("Text2")->palette().color(QPalette::Text), cancelled);
     test::click(button("Command3D1"));
     EXPECT_EQ(box("Text2")->palette().color(QPalette::Text), QColor(0, 0, 255));
+}
+
+// A look-up of the show that meets an engine error (its table renamed away by
+// another workstation) takes the part already shown off the window: no number,
+// fields or buttons a save or a deletion could act on. "Consultar" names the
+// engine's error; the navigation says there is nothing to show.
+TEST_F(DocumentShow, AnEngineErrorMidwayLeavesNoHalfShownDocument)
+{
+    addProducer(7, 1, "ANA");
+    addRow("GRUPO", {{"CODIGO", 4}, {"NOME", "GRUPO QUATRO"}});
+    addRow("RAMOS", {{"CODIGO", 1}, {"NOME", "RAMO"}});
+    addRow("CIAS", {{"CODIGO", 1}, {"NOME", "CIA"}});
+    addRow("ATENDE", {{"XCONPG", 1}, {"XCONTA", "ATENDENTE"}});
+    const int first = addDocument({{"APOLICE", "AP1"}, {"PROD1", 7}, {"CHAME", "4"}});
+    const int second = addDocument({{"APOLICE", "AP2"}, {"PROD1", 7}, {"CHAME", "4"}});
+    // A set empty when the window opened is searched without a read: each
+    // table has a row.
+    addRow("CLIENTES", {{"CODIGO", 1}, {"FILIAL", 1}, {"NOME", "CLIENTE"}});
+    addRow("SINISTRO", {{"PROCESSO", 3}, {"APOLICE", "OUTRA"}});
+    addRow("PARCELAS", {{"PROPOSTA", second}, {"NUMERO", 1}, {"FILIAL", 1}, {"VALOR", 10}});
+    const auto onOtherWorkstation = [this](const QString& sql) {
+        test::SecondWorkstation other(pathOf(QStringLiteral("VORNA.MDB")));
+        other.exec(sql.toUtf8().constData());
+    };
+    const auto consult = [this](int number) {
+        box("Text1")->setText(QString::number(number));
+        test::click(button("Command3D4"));
+    };
+    open();
+    for (const char* table : {"GRUPO", "CLIENTES", "SINISTRO", "PARCELAS"}) {
+        for (const bool byNavigation : {false, true}) {
+            SCOPED_TRACE(std::string(table) + (byNavigation ? ", next" : ", consult"));
+            dialogs.clear();
+            consult(first);
+            ASSERT_EQ(box("Text1")->text(), QString::number(first));
+            onOtherWorkstation(QStringLiteral("ALTER TABLE %1 RENAME TO FORA").arg(table));
+            dialogs.expectOk();
+            if (byNavigation)
+                test::click(button("Command3D6"));
+            else
+                consult(second);
+            ASSERT_EQ(dialogs.boxes.size(), 1u);
+            if (byNavigation) {
+                EXPECT_EQ(dialogs.boxes[0].text, msg::NoRecords);
+            } else {
+                EXPECT_TRUE(dialogs.boxes[0].text.contains(table)) << dialogs.boxes[0].text.toStdString();
+                EXPECT_EQ(dialogs.boxes[0].title, msg::TitleAttention);
+            }
+            for (const char* empty : {"Text1", "Text2", "Text9", "Text18"})
+                EXPECT_EQ(box(empty)->text(), "") << empty;
+            EXPECT_EQ(list("Combo8")->Text(), "");
+            for (const char* off : {"Command3D3", "Command3D13", "Command3D20"})
+                EXPECT_FALSE(button(off)->isEnabled()) << off;
+            EXPECT_FALSE(form().findChild<QTimer*>("Timer1")->isActive());
+            EXPECT_TRUE(form().isEnabled());
+
+            // The table back, the same document shows whole.
+            onOtherWorkstation(QStringLiteral("ALTER TABLE FORA RENAME TO %1").arg(table));
+            consult(second);
+            EXPECT_EQ(box("Text1")->text(), QString::number(second));
+            EXPECT_EQ(list("Combo14")->Text(), "GRUPO QUATRO");
+            EXPECT_TRUE(button("Command3D3")->isEnabled());
+        }
+    }
 }
 
 }  // namespace
