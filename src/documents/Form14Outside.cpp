@@ -105,6 +105,9 @@ void Form14::Command3D20_Click()
     settlementPanel_->Open(3);
 }
 
+// The caller code stays as it is: the settlement window that would read it and
+// hand back is not part of this program, and a 1414 left behind would open the
+// next participant or event window in its hand-back mode.
 void Form14::settlementHandOver()
 {
     values_.PendingPasswordAction = 0;
@@ -112,7 +115,6 @@ void Form14::settlementHandOver()
     ProgramState& program = vorna::state();
     program.handOver.SettlementDocumentNumber = wholeNumberOf(ui->Text1->text());
     program.handOver.ReturnDocumentBranch = wholeNumberOf(ui->Text23->text());
-    program.handOver.CallerCode = Variant(caller::RegisterForDocument);
 }
 
 // Any error ends it silently.

@@ -203,7 +203,7 @@ TEST_F(DocumentToolbar, AttachmentsThatCannotLoadLeaveTheDocumentShown)
 
 // The settlement password, asked by "Baixas de Comissões" and by the panel's
 // own action: the right one hands over the shown document's number and branch
-// with the register-for-document caller and touches no other hand-over value;
+// and touches no other hand-over value, the caller code included;
 // a wrong or blank one hands over nothing.
 TEST_F(DocumentToolbar, TheSettlementPasswordGuardsTheHandOver)
 {
@@ -228,7 +228,6 @@ TEST_F(DocumentToolbar, TheSettlementPasswordGuardsTheHandOver)
     HandOver handedOver = before;
     handedOver.SettlementDocumentNumber = number;
     handedOver.ReturnDocumentBranch = 2;
-    handedOver.CallerCode = Variant(caller::RegisterForDocument);
 
     enum Opener { Button, PanelAction };
     struct Case {
