@@ -15,6 +15,7 @@
 #include "platform/database/TextRules.h"
 #include "platform/dialogs/Dialogs.h"
 #include "support/LargeDatabase.h"
+#include "support/WindowBench.h"
 #include "MedianReporter.h"
 
 #include <QAbstractButton>
@@ -36,26 +37,12 @@ using namespace vorna;
 
 namespace {
 
+using bench::readRow;
+
 const char* const Surname = "FERREIRA";
 
-// Answers every box with OK and counts them: over this database none should appear.
-class QuietDialogs : public dlg::DialogService {
-public:
-    dlg::Answer message(const dlg::MessageRequest& request) override
-    {
-        ++boxes;
-        lastText = request.text;
-        return request.buttons == dlg::Buttons::YesNo ? dlg::Answer::Yes : dlg::Answer::Ok;
-    }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    bool choosePrinter(QWidget*) override { return false; }
-    void beep() override {}
-    int boxes = 0;
-    QString lastText;
-};
-
 struct Fixture {
-    QuietDialogs dialogs;
+    bench::QuietDialogs dialogs;
     sqlite3* raw = nullptr;
     int clients = 0;
 
@@ -129,25 +116,6 @@ void clearWindow(benchmark::State& state)
     click("Command3D2");
     control<ui::ListBox>("List1")->Clear();
     state.ResumeTiming();
-}
-
-// A whole row read into values, as a window holds what it shows.
-std::vector<QVariant> readRow(sqlite3_stmt* q)
-{
-    std::vector<QVariant> row;
-    const int n = sqlite3_column_count(q);
-    row.reserve(size_t(n));
-    for (int c = 0; c < n; ++c) {
-        switch (sqlite3_column_type(q, c)) {
-        case SQLITE_INTEGER: row.emplace_back(qlonglong(sqlite3_column_int64(q, c))); break;
-        case SQLITE_FLOAT: row.emplace_back(sqlite3_column_double(q, c)); break;
-        case SQLITE_NULL: row.emplace_back(); break;
-        default:
-            row.emplace_back(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q, c)),
-                                               sqlite3_column_bytes(q, c)));
-        }
-    }
-    return row;
 }
 
 sqlite3_stmt* prepare(const char* sql)
@@ -351,15 +319,9 @@ struct PlanRecorder {
     {
         sqlite3_trace_v2(db(), 0, nullptr, nullptr);
         for (const QString& sql : statements) {
-            sqlite3_stmt* explain = nullptr;
-            const QByteArray text = "EXPLAIN QUERY PLAN " + sql.toUtf8();
-            if (sqlite3_prepare_v2(db(), text.constData(), -1, &explain, nullptr) != SQLITE_OK)
-                continue;
-            QString plan;
-            while (sqlite3_step(explain) == SQLITE_ROW)
-                plan += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(explain, 3))) + "; ";
-            sqlite3_finalize(explain);
-            taxNumberPlans << plan;
+            const QString plan = bench::queryPlan(db(), sql.toUtf8());
+            if (!plan.isEmpty())
+                taxNumberPlans << plan;
         }
     }
     static sqlite3* db() { return state().MainDatabase.handle(); }

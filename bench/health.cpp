@@ -12,6 +12,7 @@
 #include "platform/database/TextRules.h"
 #include "platform/dialogs/Dialogs.h"
 #include "support/LargeDatabase.h"
+#include "support/WindowBench.h"
 #include "MedianReporter.h"
 
 #include <QAbstractButton>
@@ -34,25 +35,11 @@ using namespace vorna;
 
 namespace {
 
+using bench::readRow;
+
 // A surname many participants hold, and a stipulant's name as a user types it.
 const char* const Surname = "FERREIRA";
 const char* const Stipulant = "PLANALTO ENGENHARIA";
-
-// Answers every box with OK and counts them.
-class QuietDialogs : public dlg::DialogService {
-public:
-    dlg::Answer message(const dlg::MessageRequest& request) override
-    {
-        ++boxes;
-        lastText = request.text;
-        return request.buttons == dlg::Buttons::YesNo ? dlg::Answer::Yes : dlg::Answer::Ok;
-    }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    bool choosePrinter(QWidget*) override { return false; }
-    void beep() override {}
-    int boxes = 0;
-    QString lastText;
-};
 
 struct Sample {
     qlonglong code = 0;
@@ -60,7 +47,7 @@ struct Sample {
 };
 
 struct Fixture {
-    QuietDialogs dialogs;
+    bench::QuietDialogs dialogs;
     sqlite3* raw = nullptr;
     int participants = 0;
     int events = 0;
@@ -116,10 +103,7 @@ struct Fixture {
         sqlite3_finalize(q);
         return n;
     }
-    static QString text(sqlite3_stmt* q, int c)
-    {
-        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q, c)), sqlite3_column_bytes(q, c));
-    }
+    static QString text(sqlite3_stmt* q, int c) { return bench::columnText(q, c); }
     // Codes spread over a whole table, the same sequence for both sides.
     static int spread(long i, int count) { return 1 + int((i * 7919L) % count); }
     const Sample& sample(long i) const { return samples[size_t(i) % samples.size()]; }
@@ -233,23 +217,6 @@ void bindText(sqlite3_stmt* q, int at, const QString& text)
     sqlite3_bind_text(q, at, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
 }
 
-// A whole row read into values, as a window holds what it shows.
-std::vector<QVariant> readRow(sqlite3_stmt* q)
-{
-    std::vector<QVariant> row;
-    const int n = sqlite3_column_count(q);
-    row.reserve(size_t(n));
-    for (int c = 0; c < n; ++c) {
-        switch (sqlite3_column_type(q, c)) {
-        case SQLITE_INTEGER: row.emplace_back(qlonglong(sqlite3_column_int64(q, c))); break;
-        case SQLITE_FLOAT: row.emplace_back(sqlite3_column_double(q, c)); break;
-        case SQLITE_NULL: row.emplace_back(); break;
-        default: row.emplace_back(Fixture::text(q, c));
-        }
-    }
-    return row;
-}
-
 // Every row of q (bound) as the cells of a grid or the lines of a list.
 long readAll(sqlite3_stmt* q)
 {
@@ -302,14 +269,9 @@ public:
     {
         sqlite3_trace_v2(db(), 0, nullptr, nullptr);
         for (const QString& sql : statements_) {
-            sqlite3_stmt* explain = nullptr;
-            const QByteArray text = "EXPLAIN QUERY PLAN " + sql.toUtf8();
-            if (sqlite3_prepare_v2(db(), text.constData(), -1, &explain, nullptr) != SQLITE_OK)
+            const QString plan = bench::queryPlan(db(), sql.toUtf8());
+            if (plan.isEmpty())
                 continue;
-            QString plan;
-            while (sqlite3_step(explain) == SQLITE_ROW)
-                plan += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(explain, 3))) + "; ";
-            sqlite3_finalize(explain);
             // A rowid range over the whole table, filtered row by row, is a scan
             // too; so is an index read whole and sorted again.
             if (plan.contains(QLatin1String("SCAN")) || plan.contains(QLatin1String("TEMP B-TREE")) ||

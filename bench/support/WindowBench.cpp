@@ -1,0 +1,47 @@
+#include "support/WindowBench.h"
+
+namespace vorna::bench {
+
+dlg::Answer QuietDialogs::message(const dlg::MessageRequest& request)
+{
+    ++boxes;
+    lastText = request.text;
+    return request.buttons == dlg::Buttons::YesNo ? dlg::Answer::Yes : dlg::Answer::Ok;
+}
+
+QString columnText(sqlite3_stmt* q, int column)
+{
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q, column)),
+                             sqlite3_column_bytes(q, column));
+}
+
+std::vector<QVariant> readRow(sqlite3_stmt* q)
+{
+    std::vector<QVariant> row;
+    const int n = sqlite3_column_count(q);
+    row.reserve(size_t(n));
+    for (int c = 0; c < n; ++c) {
+        switch (sqlite3_column_type(q, c)) {
+        case SQLITE_INTEGER: row.emplace_back(qlonglong(sqlite3_column_int64(q, c))); break;
+        case SQLITE_FLOAT: row.emplace_back(sqlite3_column_double(q, c)); break;
+        case SQLITE_NULL: row.emplace_back(); break;
+        default: row.emplace_back(columnText(q, c));
+        }
+    }
+    return row;
+}
+
+QString queryPlan(sqlite3* db, const QByteArray& sql)
+{
+    sqlite3_stmt* explain = nullptr;
+    const QByteArray text = "EXPLAIN QUERY PLAN " + sql;
+    if (sqlite3_prepare_v2(db, text.constData(), -1, &explain, nullptr) != SQLITE_OK)
+        return {};
+    QString plan;
+    while (sqlite3_step(explain) == SQLITE_ROW)
+        plan += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(explain, 3))) + "; ";
+    sqlite3_finalize(explain);
+    return plan;
+}
+
+}  // namespace vorna::bench

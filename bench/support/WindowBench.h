@@ -1,0 +1,36 @@
+#pragma once
+// What the benchmarks that drive the real windows share: a message-box
+// answerer that keeps the windows running without a user, the reading of a
+// whole row on the SQLite side, and SQLite's plan for a statement.
+#include "platform/dialogs/Dialogs.h"
+
+#include <QString>
+#include <QVariant>
+#include <sqlite3.h>
+
+#include <vector>
+
+namespace vorna::bench {
+
+// Answers every box with OK (Yes where it asks) and counts them.
+class QuietDialogs : public dlg::DialogService {
+public:
+    dlg::Answer message(const dlg::MessageRequest& request) override;
+    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return {}; }
+    bool choosePrinter(QWidget*) override { return false; }
+    void beep() override {}
+    int boxes = 0;
+    QString lastText;
+};
+
+// A text column of the current row of q.
+QString columnText(sqlite3_stmt* q, int column);
+
+// A whole row read into values, as a window holds what it shows.
+std::vector<QVariant> readRow(sqlite3_stmt* q);
+
+// EXPLAIN QUERY PLAN of sql on db, its lines joined by "; "; empty when it
+// does not compile.
+QString queryPlan(sqlite3* db, const QByteArray& sql);
+
+}  // namespace vorna::bench
