@@ -313,28 +313,6 @@ void next_raw(benchmark::State& state)
 // The query plan of each statement on CPF that one check runs, as SQLite gives it.
 QStringList taxNumberPlans;
 
-struct PlanRecorder {
-    PlanRecorder() { sqlite3_trace_v2(db(), SQLITE_TRACE_STMT, &PlanRecorder::onStatement, this); }
-    ~PlanRecorder()
-    {
-        sqlite3_trace_v2(db(), 0, nullptr, nullptr);
-        for (const QString& sql : statements) {
-            const QString plan = bench::queryPlan(db(), sql.toUtf8());
-            if (!plan.isEmpty())
-                taxNumberPlans << plan;
-        }
-    }
-    static sqlite3* db() { return state().MainDatabase.handle(); }
-    static int onStatement(unsigned, void* self, void* stmt, void*)
-    {
-        const char* sql = sqlite3_sql(static_cast<sqlite3_stmt*>(stmt));
-        if (sql && QByteArray(sql).contains("\"CPF\""))
-            static_cast<PlanRecorder*>(self)->statements << QString::fromUtf8(sql);
-        return 0;
-    }
-    QStringList statements;
-};
-
 // The stored numbers of clients spread over the table, the same for both sides.
 const std::vector<QString>& heldNumbers()
 {
@@ -386,11 +364,15 @@ void taxNumber_ours(benchmark::State& state)
     const int boxesBefore = fixture().dialogs.boxes;
     long i = 0;
     if (taxNumberPlans.isEmpty()) {
-        PlanRecorder recorder;
-        person->setText(numbers.front().size() > 11 ? QStringLiteral("J") : QStringLiteral("F"));
-        number->setFocus(Qt::TabFocusReason);
-        number->setText(numbers.front());
-        next->setFocus(Qt::TabFocusReason);
+        const auto check = [&] {
+            person->setText(numbers.front().size() > 11 ? QStringLiteral("J") : QStringLiteral("F"));
+            number->setFocus(Qt::TabFocusReason);
+            number->setText(numbers.front());
+            next->setFocus(Qt::TabFocusReason);
+        };
+        for (const auto& [plan, sql] : bench::plansOf(vorna::state().MainDatabase.handle(), check))
+            if (sql.contains(QLatin1String("\"CPF\"")))
+                taxNumberPlans << plan;
     }
     fixture().dialogs.boxes = boxesBefore;
     for (auto _ : state) {

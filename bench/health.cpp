@@ -259,49 +259,21 @@ void readAllLoop(benchmark::State& state, const char* sql, const QString& piece,
 
 std::map<std::string, std::set<QString>> scans;  // step -> statements that scan a table
 
-class PlanRecorder {
-public:
-    explicit PlanRecorder(std::string step) : step_(std::move(step))
-    {
-        sqlite3_trace_v2(db(), SQLITE_TRACE_STMT, &PlanRecorder::onStatement, this);
-    }
-    ~PlanRecorder()
-    {
-        sqlite3_trace_v2(db(), 0, nullptr, nullptr);
-        for (const QString& sql : statements_) {
-            const QString plan = bench::queryPlan(db(), sql.toUtf8());
-            if (plan.isEmpty())
-                continue;
-            // A rowid range over the whole table, filtered row by row, is a scan
-            // too; so is an index read whole and sorted again.
-            if (plan.contains(QLatin1String("SCAN")) || plan.contains(QLatin1String("TEMP B-TREE")) ||
-                plan.contains(QLatin1String("PRIMARY KEY (rowid>? AND rowid<?)")))
-                scans[step_].insert(plan + QStringLiteral(" <- ") + sql.left(60) + QStringLiteral("... WHERE") +
-                                    sql.mid(sql.indexOf(QLatin1String(" WHERE ")) + 6, 120));
-        }
-    }
-    static sqlite3* db() { return state().MainDatabase.handle(); }
-    static int onStatement(unsigned, void* self, void* stmt, void*)
-    {
-        if (const char* sql = sqlite3_sql(static_cast<sqlite3_stmt*>(stmt)))
-            static_cast<PlanRecorder*>(self)->statements_.insert(QString::fromUtf8(sql));
-        return 0;
-    }
-
-private:
-    std::string step_;
-    std::set<QString> statements_;
-};
-
 // Runs one step once outside the measure, recording its statements' plans.
 template <class F>
 void recordPlans(const char* step, F run)
 {
     if (scans.count(step))
         return;
-    scans[step];
-    PlanRecorder recorder(step);
-    run();
+    std::set<QString>& found = scans[step];
+    for (const auto& [plan, sql] : bench::plansOf(state().MainDatabase.handle(), run)) {
+        // A rowid range over the whole table, filtered row by row, is a scan
+        // too; so is an index read whole and sorted again.
+        if (plan.contains(QLatin1String("SCAN")) || plan.contains(QLatin1String("TEMP B-TREE")) ||
+            plan.contains(QLatin1String("PRIMARY KEY (rowid>? AND rowid<?)")))
+            found.insert(plan + QStringLiteral(" <- ") + sql.left(60) + QStringLiteral("... WHERE") +
+                         sql.mid(sql.indexOf(QLatin1String(" WHERE ")) + 6, 120));
+    }
 }
 
 // =====================================================================================

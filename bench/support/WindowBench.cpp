@@ -1,5 +1,7 @@
 #include "support/WindowBench.h"
 
+#include <QStringList>
+
 namespace vorna::bench {
 
 dlg::Answer QuietDialogs::message(const dlg::MessageRequest& request)
@@ -42,6 +44,35 @@ QString queryPlan(sqlite3* db, const QByteArray& sql)
         plan += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(explain, 3))) + "; ";
     sqlite3_finalize(explain);
     return plan;
+}
+
+std::vector<std::pair<QString, QString>> plansOf(sqlite3* db, const std::function<void()>& run)
+{
+    QStringList statements;
+    const auto onStatement = [](unsigned, void* list, void* stmt, void*) {
+        if (const char* sql = sqlite3_sql(static_cast<sqlite3_stmt*>(stmt))) {
+            auto& seen = *static_cast<QStringList*>(list);
+            const QString text = QString::fromUtf8(sql);
+            if (!seen.contains(text))
+                seen << text;
+        }
+        return 0;
+    };
+    sqlite3_trace_v2(db, SQLITE_TRACE_STMT, onStatement, &statements);
+    try {
+        run();
+    } catch (...) {
+        sqlite3_trace_v2(db, 0, nullptr, nullptr);
+        throw;
+    }
+    sqlite3_trace_v2(db, 0, nullptr, nullptr);
+    std::vector<std::pair<QString, QString>> plans;
+    for (const QString& sql : statements) {
+        const QString plan = queryPlan(db, sql.toUtf8());
+        if (!plan.isEmpty())
+            plans.emplace_back(plan, sql);
+    }
+    return plans;
 }
 
 }  // namespace vorna::bench

@@ -8,6 +8,8 @@
 #include <QVariant>
 #include <sqlite3.h>
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace vorna::bench {
@@ -32,5 +34,10 @@ std::vector<QVariant> readRow(sqlite3_stmt* q);
 // EXPLAIN QUERY PLAN of sql on db, its lines joined by "; "; empty when it
 // does not compile.
 QString queryPlan(sqlite3* db, const QByteArray& sql);
+
+// Runs run with SQLite's trace on db and gives each distinct statement it ran,
+// in the order first run, with its plan: (plan, statement). Statements SQLite
+// gives no plan for are left out.
+std::vector<std::pair<QString, QString>> plansOf(sqlite3* db, const std::function<void()>& run);
 
 }  // namespace vorna::bench
