@@ -37,6 +37,7 @@ using namespace vorna;
 
 namespace {
 
+using bench::click;
 using bench::readRow;
 
 const char* const Surname = "FERREIRA";
@@ -82,29 +83,12 @@ struct Fixture {
 Fixture* theFixture = nullptr;
 Fixture& fixture() { return *theFixture; }
 
-ui::Window& window()
-{
-    ui::Window& w = windows::Form4();
-    if (!w.isLoaded() || w.isHidden()) {
-        w.Show();
-        QApplication::processEvents();
-    }
-    return w;
-}
+ui::Window& window() { return bench::shown(windows::Form4()); }
 
 template <class T>
 T* control(const char* name)
 {
-    T* found = window().findChild<T*>(QLatin1String(name));
-    if (!found)
-        throw std::runtime_error(std::string("no control ") + name);
-    return found;
-}
-
-void click(QAbstractButton* button)
-{
-    button->click();
-    QApplication::processEvents();
+    return bench::control<T>(window(), name);
 }
 
 void click(const char* button) { click(control<QAbstractButton>(button)); }
@@ -155,15 +139,7 @@ bool readClient(sqlite3_stmt* q, sqlite3_stmt* producer)
 
 void open_ours(benchmark::State& state)
 {
-    ui::Window& w = windows::Form4();
-    for (auto _ : state) {
-        state.PauseTiming();
-        w.Unload();
-        QApplication::processEvents();
-        state.ResumeTiming();
-        w.Show();
-        QApplication::processEvents();
-    }
+    bench::openingLoop(state, windows::Form4());
     state.counters["boxes"] = fixture().dialogs.boxes;
 }
 
@@ -335,14 +311,8 @@ const std::vector<QString>& heldNumbers()
 // events; false when the platform would not activate it.
 bool readyForTyping()
 {
-    ui::Window& w = window();
     click("Command3D2");
-    w.activateWindow();
-    for (int waited = 0; waited < 2000 && QApplication::activeWindow() != &w; waited += 5) {
-        QApplication::processEvents();
-        QThread::msleep(5);
-    }
-    return QApplication::activeWindow() == &w;
+    return bench::activate(window());
 }
 
 // The box is entered and left as Tab does it; the window finds the other

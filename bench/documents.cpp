@@ -184,50 +184,23 @@ Fixture& fixture() { return *theFixture; }
 
 // ---- driving the window ---------------------------------------------------------------
 
-ui::Window& window()
-{
-    ui::Window& w = windows::Form14();
-    if (!w.isLoaded() || w.isHidden()) {
-        w.Show();
-        QApplication::processEvents();
-    }
-    return w;
-}
+ui::Window& window() { return bench::shown(windows::Form14()); }
 
 template <class T>
 T* control(const char* name)
 {
-    T* found = window().findChild<T*>(QLatin1String(name));
-    if (!found)
-        throw std::runtime_error(std::string("no control ") + name);
-    return found;
+    return bench::control<T>(window(), name);
 }
 QLineEdit* box(const char* name) { return control<QLineEdit>(name); }
 QWidget* widget(const char* name) { return control<QWidget>(name); }
 
-void click(const char* button)
-{
-    control<QAbstractButton>(button)->click();
-    QApplication::processEvents();
-}
+void click(const char* button) { bench::click(control<QAbstractButton>(button)); }
 
 void setBox(const char* name, const QString& text) { record::setBoxText(widget(name), text); }
 
-// The window active, so that its boxes get their focus events.
-bool active()
-{
-    ui::Window& w = window();
-    w.activateWindow();
-    for (int waited = 0; waited < 2000 && QApplication::activeWindow() != &w; waited += 5) {
-        QApplication::processEvents();
-        QThread::msleep(5);
-    }
-    return QApplication::activeWindow() == &w;
-}
-
 bool activeOrSkipped(benchmark::State& state)
 {
-    if (active())
+    if (bench::activate(window()))
         return true;
     state.SkipWithError("the document window is not active");
     return false;
@@ -432,15 +405,7 @@ struct ShowByHand {
 // The opening: every table's recordset and the look-up lists.
 void open_ours(benchmark::State& state)
 {
-    ui::Window& w = windows::Form14();
-    for (auto _ : state) {
-        state.PauseTiming();
-        w.Unload();
-        QApplication::processEvents();
-        state.ResumeTiming();
-        w.Show();
-        QApplication::processEvents();
-    }
+    bench::openingLoop(state, windows::Form14());
 }
 
 void open_raw(benchmark::State& state)
@@ -837,18 +802,25 @@ void nameListing_ours(benchmark::State& state)
     gridLoop(state, "nameListing", [] { setBox("Combo5", QLatin1String(Surname)); }, "Command3D4");
 }
 
-void nameListing_raw(benchmark::State& state)
+// Every row of sql holding piece, read at each iteration; counted as rows.
+void gridRawLoop(benchmark::State& state, const char* step, const std::string& sql, const QString& piece)
 {
-    // From the newest row backwards, to the 700th match: a common name stops it early.
-    const std::string sql = std::string("SELECT ") + GridColumns +
-                            ", PENDE, INTERNO FROM DOCUMENTOS WHERE VORNA_LIKE(?1, NOMCLIENTE) ORDER BY rowid DESC LIMIT 700";
-    sqlite3_stmt* q = preparePlanned("nameListing", sql.c_str());
-    bindText(q, 1, containsPattern(QLatin1String(Surname)));
+    sqlite3_stmt* q = preparePlanned(step, sql.c_str());
+    bindText(q, 1, containsPattern(piece));
     long rows = 0;
     for (auto _ : state)
         rows = readAll(q);
     sqlite3_finalize(q);
     state.counters["rows"] = double(rows);
+}
+
+void nameListing_raw(benchmark::State& state)
+{
+    // From the newest row backwards, to the 700th match: a common name stops it early.
+    gridRawLoop(state, "nameListing",
+                std::string("SELECT ") + GridColumns +
+                    ", PENDE, INTERNO FROM DOCUMENTOS WHERE VORNA_LIKE(?1, NOMCLIENTE) ORDER BY rowid DESC LIMIT 700",
+                QLatin1String(Surname));
 }
 
 // The two grid searches by a piece of the policy number: policies only, and every type.
@@ -857,36 +829,26 @@ void policySearch_ours(benchmark::State& state)
     gridLoop(state, "policySearch", [] { setBox("Text2", policyPiece()); }, "Command3D18");
 }
 
-void policySearch_raw(benchmark::State& state)
-{
-    const std::string sql = std::string("SELECT ") + GridColumns + " FROM DOCUMENTOS WHERE rowid IN (SELECT rowid FROM"
-                            " DOCUMENTOS INDEXED BY DOCUMENTOS_APOLICE WHERE VORNA_LIKE(?1, APOLICE)) AND TIPO = 'A'"
-                            " ORDER BY rowid LIMIT 400";
-    sqlite3_stmt* q = preparePlanned("policySearch", sql.c_str());
-    bindText(q, 1, containsPattern(policyPiece()));
-    long rows = 0;
-    for (auto _ : state)
-        rows = readAll(q);
-    sqlite3_finalize(q);
-    state.counters["rows"] = double(rows);
-}
-
 void anyTypeSearch_ours(benchmark::State& state)
 {
     gridLoop(state, "anyTypeSearch", [] { setBox("Text2", policyPiece()); }, "Command3D27");
 }
 
+// The matching row ids from the narrow copy of the policy numbers, the rows in table order.
+std::string policyPieceQuery(const char* more)
+{
+    return std::string("SELECT ") + GridColumns + " FROM DOCUMENTOS WHERE rowid IN (SELECT rowid FROM DOCUMENTOS"
+           " INDEXED BY DOCUMENTOS_APOLICE WHERE VORNA_LIKE(?1, APOLICE))" + more + " ORDER BY rowid LIMIT 400";
+}
+
+void policySearch_raw(benchmark::State& state)
+{
+    gridRawLoop(state, "policySearch", policyPieceQuery(" AND TIPO = 'A'"), policyPiece());
+}
+
 void anyTypeSearch_raw(benchmark::State& state)
 {
-    const std::string sql = std::string("SELECT ") + GridColumns + " FROM DOCUMENTOS WHERE rowid IN (SELECT rowid FROM"
-                            " DOCUMENTOS INDEXED BY DOCUMENTOS_APOLICE WHERE VORNA_LIKE(?1, APOLICE)) ORDER BY rowid LIMIT 400";
-    sqlite3_stmt* q = preparePlanned("anyTypeSearch", sql.c_str());
-    bindText(q, 1, containsPattern(policyPiece()));
-    long rows = 0;
-    for (auto _ : state)
-        rows = readAll(q);
-    sqlite3_finalize(q);
-    state.counters["rows"] = double(rows);
+    gridRawLoop(state, "anyTypeSearch", policyPieceQuery(""), policyPiece());
 }
 
 // "Próximo" from a document in the middle of the table: the next one shown.

@@ -35,7 +35,11 @@ using namespace vorna;
 
 namespace {
 
+using bench::activate;
+using bench::click;
+using bench::control;
 using bench::readRow;
+using bench::shown;
 
 // A surname many participants hold, and a stipulant's name as a user types it.
 const char* const Surname = "FERREIRA";
@@ -115,44 +119,8 @@ Fixture& fixture() { return *theFixture; }
 
 // ---- driving a window --------------------------------------------------------------
 
-ui::Window& shown(ui::Window& w)
-{
-    if (!w.isLoaded() || w.isHidden()) {
-        w.Show();
-        QApplication::processEvents();
-    }
-    return w;
-}
-
 ui::Window& participantWindow() { return shown(windows::Form5()); }
 ui::Window& eventWindow() { return shown(windows::Form7()); }
-
-template <class T>
-T* control(ui::Window& w, const char* name)
-{
-    T* found = w.findChild<T*>(QLatin1String(name));
-    if (!found)
-        throw std::runtime_error(std::string("no control ") + name);
-    return found;
-}
-
-void click(QAbstractButton* button)
-{
-    button->click();
-    QApplication::processEvents();
-}
-
-// The window active, so that its boxes get their focus events; false when the
-// platform would not activate it.
-bool activate(ui::Window& w)
-{
-    w.activateWindow();
-    for (int waited = 0; waited < 2000 && QApplication::activeWindow() != &w; waited += 5) {
-        QApplication::processEvents();
-        QThread::msleep(5);
-    }
-    return QApplication::activeWindow() == &w;
-}
 
 bool activeOrSkipped(benchmark::State& state, ui::Window& w)
 {

@@ -1,6 +1,9 @@
 #include "support/WindowBench.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QStringList>
+#include <QThread>
 
 namespace vorna::bench {
 
@@ -9,6 +12,31 @@ dlg::Answer QuietDialogs::message(const dlg::MessageRequest& request)
     ++boxes;
     lastText = request.text;
     return request.buttons == dlg::Buttons::YesNo ? dlg::Answer::Yes : dlg::Answer::Ok;
+}
+
+ui::Window& shown(ui::Window& w)
+{
+    if (!w.isLoaded() || w.isHidden()) {
+        w.Show();
+        QApplication::processEvents();
+    }
+    return w;
+}
+
+void click(QAbstractButton* button)
+{
+    button->click();
+    QApplication::processEvents();
+}
+
+bool activate(ui::Window& w)
+{
+    w.activateWindow();
+    for (int waited = 0; waited < 2000 && QApplication::activeWindow() != &w; waited += 5) {
+        QApplication::processEvents();
+        QThread::msleep(5);
+    }
+    return QApplication::activeWindow() == &w;
 }
 
 QString columnText(sqlite3_stmt* q, int column)
