@@ -15,6 +15,7 @@
 #include "platform/database/TextRules.h"
 #include "platform/dialogs/Dialogs.h"
 #include "support/LargeDatabase.h"
+#include "support/WindowBench.h"
 #include "MedianReporter.h"
 
 #include <QAbstractButton>
@@ -36,26 +37,13 @@ using namespace vorna;
 
 namespace {
 
+using bench::click;
+using bench::readRow;
+
 const char* const Surname = "FERREIRA";
 
-// Answers every box with OK and counts them: over this database none should appear.
-class QuietDialogs : public dlg::DialogService {
-public:
-    dlg::Answer message(const dlg::MessageRequest& request) override
-    {
-        ++boxes;
-        lastText = request.text;
-        return request.buttons == dlg::Buttons::YesNo ? dlg::Answer::Yes : dlg::Answer::Ok;
-    }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    bool choosePrinter(QWidget*) override { return false; }
-    void beep() override {}
-    int boxes = 0;
-    QString lastText;
-};
-
 struct Fixture {
-    QuietDialogs dialogs;
+    bench::QuietDialogs dialogs;
     sqlite3* raw = nullptr;
     int clients = 0;
 
@@ -95,29 +83,12 @@ struct Fixture {
 Fixture* theFixture = nullptr;
 Fixture& fixture() { return *theFixture; }
 
-ui::Window& window()
-{
-    ui::Window& w = windows::Form4();
-    if (!w.isLoaded() || w.isHidden()) {
-        w.Show();
-        QApplication::processEvents();
-    }
-    return w;
-}
+ui::Window& window() { return bench::shown(windows::Form4()); }
 
 template <class T>
 T* control(const char* name)
 {
-    T* found = window().findChild<T*>(QLatin1String(name));
-    if (!found)
-        throw std::runtime_error(std::string("no control ") + name);
-    return found;
-}
-
-void click(QAbstractButton* button)
-{
-    button->click();
-    QApplication::processEvents();
+    return bench::control<T>(window(), name);
 }
 
 void click(const char* button) { click(control<QAbstractButton>(button)); }
@@ -129,25 +100,6 @@ void clearWindow(benchmark::State& state)
     click("Command3D2");
     control<ui::ListBox>("List1")->Clear();
     state.ResumeTiming();
-}
-
-// A whole row read into values, as a window holds what it shows.
-std::vector<QVariant> readRow(sqlite3_stmt* q)
-{
-    std::vector<QVariant> row;
-    const int n = sqlite3_column_count(q);
-    row.reserve(size_t(n));
-    for (int c = 0; c < n; ++c) {
-        switch (sqlite3_column_type(q, c)) {
-        case SQLITE_INTEGER: row.emplace_back(qlonglong(sqlite3_column_int64(q, c))); break;
-        case SQLITE_FLOAT: row.emplace_back(sqlite3_column_double(q, c)); break;
-        case SQLITE_NULL: row.emplace_back(); break;
-        default:
-            row.emplace_back(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q, c)),
-                                               sqlite3_column_bytes(q, c)));
-        }
-    }
-    return row;
 }
 
 sqlite3_stmt* prepare(const char* sql)
@@ -187,15 +139,7 @@ bool readClient(sqlite3_stmt* q, sqlite3_stmt* producer)
 
 void open_ours(benchmark::State& state)
 {
-    ui::Window& w = windows::Form4();
-    for (auto _ : state) {
-        state.PauseTiming();
-        w.Unload();
-        QApplication::processEvents();
-        state.ResumeTiming();
-        w.Show();
-        QApplication::processEvents();
-    }
+    bench::openingLoop(state, windows::Form4());
     state.counters["boxes"] = fixture().dialogs.boxes;
 }
 
@@ -345,34 +289,6 @@ void next_raw(benchmark::State& state)
 // The query plan of each statement on CPF that one check runs, as SQLite gives it.
 QStringList taxNumberPlans;
 
-struct PlanRecorder {
-    PlanRecorder() { sqlite3_trace_v2(db(), SQLITE_TRACE_STMT, &PlanRecorder::onStatement, this); }
-    ~PlanRecorder()
-    {
-        sqlite3_trace_v2(db(), 0, nullptr, nullptr);
-        for (const QString& sql : statements) {
-            sqlite3_stmt* explain = nullptr;
-            const QByteArray text = "EXPLAIN QUERY PLAN " + sql.toUtf8();
-            if (sqlite3_prepare_v2(db(), text.constData(), -1, &explain, nullptr) != SQLITE_OK)
-                continue;
-            QString plan;
-            while (sqlite3_step(explain) == SQLITE_ROW)
-                plan += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(explain, 3))) + "; ";
-            sqlite3_finalize(explain);
-            taxNumberPlans << plan;
-        }
-    }
-    static sqlite3* db() { return state().MainDatabase.handle(); }
-    static int onStatement(unsigned, void* self, void* stmt, void*)
-    {
-        const char* sql = sqlite3_sql(static_cast<sqlite3_stmt*>(stmt));
-        if (sql && QByteArray(sql).contains("\"CPF\""))
-            static_cast<PlanRecorder*>(self)->statements << QString::fromUtf8(sql);
-        return 0;
-    }
-    QStringList statements;
-};
-
 // The stored numbers of clients spread over the table, the same for both sides.
 const std::vector<QString>& heldNumbers()
 {
@@ -395,14 +311,8 @@ const std::vector<QString>& heldNumbers()
 // events; false when the platform would not activate it.
 bool readyForTyping()
 {
-    ui::Window& w = window();
     click("Command3D2");
-    w.activateWindow();
-    for (int waited = 0; waited < 2000 && QApplication::activeWindow() != &w; waited += 5) {
-        QApplication::processEvents();
-        QThread::msleep(5);
-    }
-    return QApplication::activeWindow() == &w;
+    return bench::activate(window());
 }
 
 // The box is entered and left as Tab does it; the window finds the other
@@ -424,11 +334,15 @@ void taxNumber_ours(benchmark::State& state)
     const int boxesBefore = fixture().dialogs.boxes;
     long i = 0;
     if (taxNumberPlans.isEmpty()) {
-        PlanRecorder recorder;
-        person->setText(numbers.front().size() > 11 ? QStringLiteral("J") : QStringLiteral("F"));
-        number->setFocus(Qt::TabFocusReason);
-        number->setText(numbers.front());
-        next->setFocus(Qt::TabFocusReason);
+        const auto check = [&] {
+            person->setText(numbers.front().size() > 11 ? QStringLiteral("J") : QStringLiteral("F"));
+            number->setFocus(Qt::TabFocusReason);
+            number->setText(numbers.front());
+            next->setFocus(Qt::TabFocusReason);
+        };
+        for (const auto& [plan, sql] : bench::plansOf(vorna::state().MainDatabase.handle(), check))
+            if (sql.contains(QLatin1String("\"CPF\"")))
+                taxNumberPlans << plan;
     }
     fixture().dialogs.boxes = boxesBefore;
     for (auto _ : state) {

@@ -12,6 +12,7 @@
 #include "platform/database/TextRules.h"
 #include "platform/dialogs/Dialogs.h"
 #include "support/LargeDatabase.h"
+#include "support/WindowBench.h"
 #include "MedianReporter.h"
 
 #include <QAbstractButton>
@@ -34,25 +35,15 @@ using namespace vorna;
 
 namespace {
 
+using bench::activate;
+using bench::click;
+using bench::control;
+using bench::readRow;
+using bench::shown;
+
 // A surname many participants hold, and a stipulant's name as a user types it.
 const char* const Surname = "FERREIRA";
 const char* const Stipulant = "PLANALTO ENGENHARIA";
-
-// Answers every box with OK and counts them.
-class QuietDialogs : public dlg::DialogService {
-public:
-    dlg::Answer message(const dlg::MessageRequest& request) override
-    {
-        ++boxes;
-        lastText = request.text;
-        return request.buttons == dlg::Buttons::YesNo ? dlg::Answer::Yes : dlg::Answer::Ok;
-    }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    bool choosePrinter(QWidget*) override { return false; }
-    void beep() override {}
-    int boxes = 0;
-    QString lastText;
-};
 
 struct Sample {
     qlonglong code = 0;
@@ -60,7 +51,7 @@ struct Sample {
 };
 
 struct Fixture {
-    QuietDialogs dialogs;
+    bench::QuietDialogs dialogs;
     sqlite3* raw = nullptr;
     int participants = 0;
     int events = 0;
@@ -116,10 +107,7 @@ struct Fixture {
         sqlite3_finalize(q);
         return n;
     }
-    static QString text(sqlite3_stmt* q, int c)
-    {
-        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q, c)), sqlite3_column_bytes(q, c));
-    }
+    static QString text(sqlite3_stmt* q, int c) { return bench::columnText(q, c); }
     // Codes spread over a whole table, the same sequence for both sides.
     static int spread(long i, int count) { return 1 + int((i * 7919L) % count); }
     const Sample& sample(long i) const { return samples[size_t(i) % samples.size()]; }
@@ -131,44 +119,8 @@ Fixture& fixture() { return *theFixture; }
 
 // ---- driving a window --------------------------------------------------------------
 
-ui::Window& shown(ui::Window& w)
-{
-    if (!w.isLoaded() || w.isHidden()) {
-        w.Show();
-        QApplication::processEvents();
-    }
-    return w;
-}
-
 ui::Window& participantWindow() { return shown(windows::Form5()); }
 ui::Window& eventWindow() { return shown(windows::Form7()); }
-
-template <class T>
-T* control(ui::Window& w, const char* name)
-{
-    T* found = w.findChild<T*>(QLatin1String(name));
-    if (!found)
-        throw std::runtime_error(std::string("no control ") + name);
-    return found;
-}
-
-void click(QAbstractButton* button)
-{
-    button->click();
-    QApplication::processEvents();
-}
-
-// The window active, so that its boxes get their focus events; false when the
-// platform would not activate it.
-bool activate(ui::Window& w)
-{
-    w.activateWindow();
-    for (int waited = 0; waited < 2000 && QApplication::activeWindow() != &w; waited += 5) {
-        QApplication::processEvents();
-        QThread::msleep(5);
-    }
-    return QApplication::activeWindow() == &w;
-}
 
 bool activeOrSkipped(benchmark::State& state, ui::Window& w)
 {
@@ -233,23 +185,6 @@ void bindText(sqlite3_stmt* q, int at, const QString& text)
     sqlite3_bind_text(q, at, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
 }
 
-// A whole row read into values, as a window holds what it shows.
-std::vector<QVariant> readRow(sqlite3_stmt* q)
-{
-    std::vector<QVariant> row;
-    const int n = sqlite3_column_count(q);
-    row.reserve(size_t(n));
-    for (int c = 0; c < n; ++c) {
-        switch (sqlite3_column_type(q, c)) {
-        case SQLITE_INTEGER: row.emplace_back(qlonglong(sqlite3_column_int64(q, c))); break;
-        case SQLITE_FLOAT: row.emplace_back(sqlite3_column_double(q, c)); break;
-        case SQLITE_NULL: row.emplace_back(); break;
-        default: row.emplace_back(Fixture::text(q, c));
-        }
-    }
-    return row;
-}
-
 // Every row of q (bound) as the cells of a grid or the lines of a list.
 long readAll(sqlite3_stmt* q)
 {
@@ -292,54 +227,21 @@ void readAllLoop(benchmark::State& state, const char* sql, const QString& piece,
 
 std::map<std::string, std::set<QString>> scans;  // step -> statements that scan a table
 
-class PlanRecorder {
-public:
-    explicit PlanRecorder(std::string step) : step_(std::move(step))
-    {
-        sqlite3_trace_v2(db(), SQLITE_TRACE_STMT, &PlanRecorder::onStatement, this);
-    }
-    ~PlanRecorder()
-    {
-        sqlite3_trace_v2(db(), 0, nullptr, nullptr);
-        for (const QString& sql : statements_) {
-            sqlite3_stmt* explain = nullptr;
-            const QByteArray text = "EXPLAIN QUERY PLAN " + sql.toUtf8();
-            if (sqlite3_prepare_v2(db(), text.constData(), -1, &explain, nullptr) != SQLITE_OK)
-                continue;
-            QString plan;
-            while (sqlite3_step(explain) == SQLITE_ROW)
-                plan += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(explain, 3))) + "; ";
-            sqlite3_finalize(explain);
-            // A rowid range over the whole table, filtered row by row, is a scan
-            // too; so is an index read whole and sorted again.
-            if (plan.contains(QLatin1String("SCAN")) || plan.contains(QLatin1String("TEMP B-TREE")) ||
-                plan.contains(QLatin1String("PRIMARY KEY (rowid>? AND rowid<?)")))
-                scans[step_].insert(plan + QStringLiteral(" <- ") + sql.left(60) + QStringLiteral("... WHERE") +
-                                    sql.mid(sql.indexOf(QLatin1String(" WHERE ")) + 6, 120));
-        }
-    }
-    static sqlite3* db() { return state().MainDatabase.handle(); }
-    static int onStatement(unsigned, void* self, void* stmt, void*)
-    {
-        if (const char* sql = sqlite3_sql(static_cast<sqlite3_stmt*>(stmt)))
-            static_cast<PlanRecorder*>(self)->statements_.insert(QString::fromUtf8(sql));
-        return 0;
-    }
-
-private:
-    std::string step_;
-    std::set<QString> statements_;
-};
-
 // Runs one step once outside the measure, recording its statements' plans.
 template <class F>
 void recordPlans(const char* step, F run)
 {
     if (scans.count(step))
         return;
-    scans[step];
-    PlanRecorder recorder(step);
-    run();
+    std::set<QString>& found = scans[step];
+    for (const auto& [plan, sql] : bench::plansOf(state().MainDatabase.handle(), run)) {
+        // A rowid range over the whole table, filtered row by row, is a scan
+        // too; so is an index read whole and sorted again.
+        if (plan.contains(QLatin1String("SCAN")) || plan.contains(QLatin1String("TEMP B-TREE")) ||
+            plan.contains(QLatin1String("PRIMARY KEY (rowid>? AND rowid<?)")))
+            found.insert(plan + QStringLiteral(" <- ") + sql.left(60) + QStringLiteral("... WHERE") +
+                         sql.mid(sql.indexOf(QLatin1String(" WHERE ")) + 6, 120));
+    }
 }
 
 // =====================================================================================

@@ -52,10 +52,12 @@ int main(int argc, char** argv) {
         std::printf("%s in %.1f s, %.1f MB\n", generated ? "generated" : "up to date, found", seconds,
                     double(QFileInfo(file).size()) / (1024.0 * 1024.0));
         std::printf("CLIENTES   %10lld\nDOCUMENTOS %10lld\nPARCELAS   %10lld\nVIDASAU    %10lld\n"
-                    "PROCEDE    %10lld\nPRODUTOR   %10lld\nCIAS       %10lld\nRAMOS      %10lld\n",
+                    "PROCEDE    %10lld\nPRODUTOR   %10lld\nCIAS       %10lld\nRAMOS      %10lld\n"
+                    "SINISTRO   %10lld\nAUTOMOVEL  %10lld\nMULTIRISCO %10lld\nOUTROS     %10lld\n",
                     (long long)c.clients, (long long)c.documents, (long long)c.instalments,
                     (long long)c.participants, (long long)c.events, (long long)c.producers,
-                    (long long)c.insurers, (long long)c.lines);
+                    (long long)c.insurers, (long long)c.lines, (long long)c.claims, (long long)c.vehicles,
+                    (long long)c.premises, (long long)c.otherItems);
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "bench_generate: %s\n", e.what());

@@ -29,7 +29,7 @@ namespace vorna::bench {
 namespace {
 
 // Raise it whenever the generated rows change, so that kept files are rebuilt.
-constexpr int GeneratorVersion = 2;
+constexpr int GeneratorVersion = 3;
 constexpr std::uint64_t Seed = 20250630;
 constexpr int InstalmentsPerDocument = 12;
 // Participant CPFs are drawn after the clients' serials.
@@ -193,6 +193,7 @@ public:
         step([this] { documents(); });
         step([this] { participants(); });
         step([this] { events(); });
+        step([this] { insuredItemsAndClaims(); });
     }
 
 private:
@@ -491,6 +492,72 @@ private:
         }
     }
 
+    // The vehicles, premises and other insured objects of the policies whose
+    // lines keep them, and claims on a part of the policies. Drawn last, so the
+    // rows generated before them stay as they were.
+    void insuredItemsAndClaims() {
+        Rng& rng = rng_;
+        Insert car(db_, "AUTOMOVEL", {"PROPOSTA", "ITEM", "FILIAL", "INDICE", "PROPRIETARIO", "MARCA", "TIPO",
+                                      "ANO", "MODELO", "PLACA", "CHASSIS", "COR", "COMB", "CONDUTOR", "ISCASCO",
+                                      "ISDM", "ISDP", "EXCLUIDO"});
+        Insert premises(db_, "MULTIRISCO", {"PROPOSTA", "ITEM", "FILIAL", "INDICE", "PROPRIETARIO", "LOCAL",
+                                            "COB1", "COB2", "IS1", "IS2", "EXCLUIDO"});
+        Insert other(db_, "OUTROS", {"PROPOSTA", "FILIAL", "TEXTO"});
+        Insert claim(db_, "SINISTRO", {"PROCESSO", "APOLICE", "DATA_ENCERRAMENTO"});
+        static const std::vector<std::string> Makes = {"FIAT", "VOLKSWAGEN", "CHEVROLET", "TOYOTA", "HYUNDAI",
+                                                       "RENAULT", "HONDA", "JEEP"};
+        static const std::vector<std::string> Colours = {"BRANCO", "PRETO", "PRATA", "CINZA", "VERMELHO", "AZUL"};
+        static const std::vector<std::string> Fuels = {"FLEX", "GASOLINA", "DIESEL"};
+        auto letters = [&rng](int n) {
+            std::string s;
+            for (int k = 0; k < n; ++k) s += char('A' + rng.below(26));
+            return s;
+        };
+        int process = 0;
+        for (size_t i = 0; i < docs_.size(); ++i) {
+            const Doc& d = docs_[i];
+            if (d.endorsements < 0) continue;   // items and claims hang on the policies
+            const std::int64_t number = std::int64_t(i) + 1;
+            const int code = Lines[size_t(d.line)].code;
+            const std::string& owner = clients_[size_t(d.client)].name;
+            const QDate start = QDate::fromJulianDay(d.start);
+            if (code == 311 || code == 312 || code == 313) {
+                const int vehicles = code == 312 ? rng.between(2, 6) : 1;
+                for (int item = 1; item <= vehicles; ++item) {
+                    const int year = std::max(1995, start.year() - rng.between(0, 12));
+                    const std::string plate = letters(3) + std::to_string(rng.below(10)) + letters(1) +
+                                              padded(rng.below(100), 2);
+                    const std::string chassis = "9B" + letters(3) + padded(rng.below(1000000), 6) + letters(1) +
+                                                padded(rng.below(1000000), 6);
+                    car.integer(number).integer(item).integer(1).integer(item).text(fitted(owner, 50))
+                        .text(rng.pick(Makes)).text(code == 313 ? "MOTOCICLETA" : "PASSEIO")
+                        .text(std::to_string(year) + "/" + std::to_string(year + 1))
+                        .text(code == 313 ? "CG 160" : "1.0 FLEX").text(plate).text(chassis)
+                        .text(rng.pick(Colours)).text(rng.pick(Fuels)).text(fitted(owner, 50))
+                        .real(double(rng.between(20, 180)) * 1000).real(100000).real(100000).text("N")
+                        .run();
+                }
+            } else if (code == 114 || code == 118) {
+                premises.integer(number).integer(1).integer(1).integer(1).text(fitted(owner, 50))
+                    .text(people_.street())
+                    .text("INCÊNDIO, RAIO E EXPLOSÃO").text(code == 114 ? "DANOS ELÉTRICOS" : "ROUBO")
+                    .real(double(rng.between(100, 3000)) * 1000).real(double(rng.between(5, 50)) * 1000).text("N")
+                    .run();
+            } else if (code == 167 || code == 171) {
+                other.integer(number).integer(1)
+                    .text(code == 167 ? "RESPONSABILIDADE CIVIL GERAL - OPERAÇÕES DO SEGURADO"
+                                      : "TRANSPORTE NACIONAL DE MERCADORIAS - EMBARQUES AVERBADOS")
+                    .run();
+            }
+            // Cars claim more often than the other lines.
+            if (rng.chance(code >= 311 ? 0.15 : 0.04)) {
+                const QDate when = people_.dateBetween(start, std::min(start.addYears(1), Today));
+                const QDate closed = when.addDays(rng.between(20, 240));
+                claim.integer(++process).text(d.policy).date(closed < Today ? closed : QDate()).run();
+            }
+        }
+    }
+
     struct Client {
         std::string name;
         int producer;
@@ -639,7 +706,8 @@ TableCounts countRows(const QString& file) {
         return n;
     };
     return {count("CLIENTES"), count("DOCUMENTOS"), count("PARCELAS"), count("VIDASAU"),
-            count("PROCEDE"), count("PRODUTOR"), count("CIAS"), count("RAMOS")};
+            count("PROCEDE"), count("PRODUTOR"), count("CIAS"), count("RAMOS"),
+            count("SINISTRO"), count("AUTOMOVEL"), count("MULTIRISCO"), count("OUTROS")};
 }
 
 }  // namespace vorna::bench

@@ -9,6 +9,10 @@
 //   VIDASAU     100,000 holders and dependants on the health policies
 //   PROCEDE     500,000 reimbursement events of those participants
 //   PRODUTOR, CIAS, RAMOS: the producers, insurers and lines the rows name
+//   AUTOMOVEL   the vehicles of the car policies (two to six on a fleet)
+//   MULTIRISCO, OUTROS: the premises of the home and business policies, the
+//               object of the liability and transport ones
+//   SINISTRO    claims on about one policy in twenty (more on cars)
 //
 // The data is deterministic (fixed seed). The file is rebuilt when a schema step,
 // the generator or the scale changes; a benchmark that writes must work on a copy.
@@ -32,7 +36,8 @@ struct Scale {
 
 struct TableCounts {
     std::int64_t clients = 0, documents = 0, instalments = 0, participants = 0, events = 0,
-                 producers = 0, insurers = 0, lines = 0;
+                 producers = 0, insurers = 0, lines = 0, claims = 0, vehicles = 0, premises = 0,
+                 otherItems = 0;
 };
 
 // The path of the database for scale, in <build>/bench-data, generated first when

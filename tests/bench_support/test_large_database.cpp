@@ -156,6 +156,21 @@ TEST_F(LargeDatabaseTest, RowsAreShapedAndLinkedAsTheWindowsExpect) {
     EXPECT_EQ(raw.number("SELECT count(*) FROM (SELECT PROPOSTA FROM PARCELAS GROUP BY PROPOSTA"
                          " HAVING count(*) <> 12 OR min(NUMERO) <> 1 OR max(NUMERO) <> 12)"), 0);
 
+    // Insured objects and claims hang on policies of the lines that keep them.
+    EXPECT_GT(c.claims, 0);
+    EXPECT_GT(c.vehicles, 0);
+    EXPECT_GT(c.premises, 0);
+    EXPECT_GT(c.otherItems, 0);
+    EXPECT_EQ(raw.number("SELECT count(*) FROM AUTOMOVEL a LEFT JOIN DOCUMENTOS d ON d.PROPOSTA = a.PROPOSTA"
+                         " WHERE d.TIPO IS NOT 'A' OR d.RAMO NOT IN (311, 312, 313)"), 0);
+    EXPECT_EQ(raw.number("SELECT count(*) FROM MULTIRISCO m LEFT JOIN DOCUMENTOS d ON d.PROPOSTA = m.PROPOSTA"
+                         " WHERE d.TIPO IS NOT 'A' OR d.RAMO NOT IN (114, 118)"), 0);
+    EXPECT_EQ(raw.number("SELECT count(*) FROM OUTROS o LEFT JOIN DOCUMENTOS d ON d.PROPOSTA = o.PROPOSTA"
+                         " WHERE d.TIPO IS NOT 'A' OR d.RAMO NOT IN (167, 171)"), 0);
+    EXPECT_EQ(raw.number("SELECT count(*) FROM SINISTRO s WHERE NOT EXISTS"
+                         " (SELECT 1 FROM DOCUMENTOS d WHERE d.APOLICE = s.APOLICE AND d.TIPO = 'A')"), 0);
+    EXPECT_EQ(raw.number("SELECT count(DISTINCT PROCESSO) FROM SINISTRO"), c.claims);
+
     // The program's own engine reads it: a client found by its CPF, a date field.
     const std::string cpf = raw.texts("SELECT CPF FROM CLIENTES WHERE CODIGO = 7").at(0);
     db::Database db = db::Database::open(file);
