@@ -11,6 +11,14 @@ namespace vorna::test {
 // The document window's header look-ups driven as a user drives them.
 class LookupFixture : public DocumentFixture {
 protected:
+    // Opened as the main menu opens it, also after "Sair": the window that
+    // comes back must take the focus, or no box of it is ever left.
+    void open()
+    {
+        DocumentFixture::open();
+        if (opened())
+            QApplication::setActiveWindow(&form());
+    }
     // Focus into the box, then to the observations, as Tab and a click would.
     void leave(QWidget* box)
     {
