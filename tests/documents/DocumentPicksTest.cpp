@@ -24,6 +24,9 @@ TEST_F(NameLists, ChosenNameGivesItsRowsCode)
     addProducer(5, 1, "JOSE DA SILVA");
     addProducer(6, 1, "JOSE");
     addProducer(9, 2, "JOSE");
+    // The attendants' list is the last the opening fills; an empty one ends
+    // the fill with its message.
+    addRow("ATENDE", {{"XCONPG", 1}, {"XCONTA", "ATENDENTE"}});
     struct Case {
         const char* list;
         const char* codeBox;
@@ -197,7 +200,7 @@ TEST_F(Coinsurers, ChecksInTheirOrder)
         {"1 and 2 equal", {"BETA", "BETA", ""}, {"", "", ""}, "A 1ª E 2ª COSSEGURADORAS SÃO AS MESMAS!", {20, 20, 0}},
         {"1 and 3 equal", {"BETA", "", "BETA"}, {"", "", ""}, "A 1ª E 3ª COSSEGURADORAS SÃO AS MESMAS!", {20, 0, 20}},
         {"2 and 3 equal", {"", "GAMA", "GAMA"}, {"", "", ""}, "A 2ª E 3ª COSSEGURADORAS SÃO AS MESMAS!", {0, 30, 30}},
-        {"trailing blank differs", {"BETA", "BETA ", ""}, {"", "", ""}, "", {20, 20, 0}},
+        {"trailing blank differs", {"ALFA", "ALFA ", ""}, {"", "", ""}, "", {10, 10, 0}},
         {"above 100 and equal", {"BETA", "BETA", ""}, {"60", "50", ""}, tooHigh, {20, 20, 0}},
         {"no number", {"", "", ""}, {"1,2,3", "", ""}, tooHigh, {0, 0, 0}},
     };
