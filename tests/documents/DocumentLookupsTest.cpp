@@ -3,6 +3,9 @@
 #include "common/WindowRefs.h"
 #include "platform/runtime/Runtime.h"
 
+#include <functional>
+#include <sqlite3.h>
+
 namespace vorna {
 namespace {
 
@@ -131,6 +134,57 @@ TEST_F(PolicyNumberEntry, PrefillUnderTheViewingRules)
         EXPECT_EQ(masked("MaskEdBox6")->Text(), c.commission);
         EXPECT_EQ(masked("MaskEdBox12")->Text(), c.share);
         test::click(button("Command3D5"));
+    }
+}
+
+// The statements searching by APOLICE while a box is left, each with the plan
+// SQLite gives it.
+QStringList policyNumberPlans(sqlite3* db, const std::function<void()>& act)
+{
+    QStringList statements;
+    const auto record = [](unsigned, void* into, void* stmt, void*) -> int {
+        const QString sql = QString::fromUtf8(sqlite3_sql(static_cast<sqlite3_stmt*>(stmt)));
+        if (sql.contains("WHERE") && sql.mid(sql.indexOf("WHERE")).contains("APOLICE"))
+            *static_cast<QStringList*>(into) << sql;
+        return 0;
+    };
+    sqlite3_trace_v2(db, SQLITE_TRACE_STMT, record, &statements);
+    act();
+    sqlite3_trace_v2(db, 0, nullptr, nullptr);
+    QStringList plans;
+    for (const QString& sql : statements) {
+        sqlite3_stmt* explain = nullptr;
+        EXPECT_EQ(sqlite3_prepare_v2(db, ("EXPLAIN QUERY PLAN " + sql).toUtf8().constData(), -1, &explain, nullptr),
+                  SQLITE_OK);
+        QString plan;
+        while (sqlite3_step(explain) == SQLITE_ROW)
+            plan += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(explain, 3))) + "; ";
+        sqlite3_finalize(explain);
+        plans << plan;
+    }
+    return plans;
+}
+
+// Both the duplicate check and the prefill read the index on the trimmed
+// policy number, not the table.
+TEST_F(PolicyNumberEntry, SearchesReadTheTrimmedPolicyNumberIndex)
+{
+    addDocument({{"APOLICE", "P-7"}, {"RAMO", 311}});
+    const int proposal = addDocument({{"APOLICE", " "}});
+    open();
+    showByNumber(proposal);
+    for (const char* type : {"APOLICE", "ENDOSSO"}) {
+        SCOPED_TRACE(type);
+        if (QString(type) == "APOLICE")
+            dialogs.expectOk(DuplicatePrefix + QString::number(proposal - 1));
+        const QStringList plans = policyNumberPlans(mainDatabase().handle(), [&] {
+            chooseType(type);
+            enter("Text2", "P-7");
+        });
+        ASSERT_FALSE(plans.isEmpty());
+        for (const QString& plan : plans)
+            EXPECT_TRUE(plan.contains("USING INDEX DOCUMENTOS_APOLICE_TRIMMED")) << plan.toStdString();
+        box("Text2")->setText("");
     }
 }
 
