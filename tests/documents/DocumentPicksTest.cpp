@@ -234,6 +234,29 @@ TEST_F(Coinsurers, ChecksInTheirOrder)
     EXPECT_EQ(dialogs.boxes.back().title, msg::TitleAttention);
 }
 
+// A name chosen from a slot's list gives its own insurer, also of namesakes.
+TEST_F(Coinsurers, ChosenNamesakeGivesItsOwnCode)
+{
+    addRow("CIAS", {{"CODIGO", 20}, {"NOME", "BETA"}});
+    addRow("CIAS", {{"CODIGO", 21}, {"NOME", "BETA"}});
+    // A row for each list the opening fills, so that the fill runs through.
+    addRow("GRUPO", {{"CODIGO", 1}, {"NOME", "GRUPO"}});
+    addRow("RAMOS", {{"CODIGO", 1}, {"NOME", "RAMO"}});
+    addProducer(1, 1, "PRODUTOR");
+    addRow("ATENDE", {{"XCONPG", 1}, {"XCONTA", "ATENDENTE"}});
+    open();
+    test::click(control("Command1"));
+    for (int occurrence : {0, 1}) {
+        SCOPED_TRACE(occurrence);
+        choose("Combo17", "BETA", occurrence);
+        test::click(control("Command2"));
+        const int at = list("Combo17")->ListIndex();
+        EXPECT_EQ(values().CoinsurerCodes[2], list("Combo17")->itemData(at, documents::Form14::KeyRole).toInt());
+    }
+    EXPECT_NE(list("Combo17")->itemData(0, documents::Form14::KeyRole),
+              list("Combo17")->itemData(1, documents::Form14::KeyRole));
+}
+
 // The codes "Retornar" recorded reach the stored document.
 TEST_F(Coinsurers, CodesStoredWithTheHeader)
 {
