@@ -51,30 +51,13 @@ protected:
         const QByteArray sql = Sql + trigramIndexSql("PESSOA", "NOME") + trigramIndexSql("PESSOA", "CIDADE");
         path_ = makeFile("VORNA.MDB", sql.constData());
         db_ = Database::open(path_);
-        sqlite3_trace_v2(db_.handle(), SQLITE_TRACE_STMT, &TrigramScanTest::traced, this);
+        sqlite3_trace_v2(db_.handle(), SQLITE_TRACE_STMT, traceInto, &statements_);
     }
     void TearDown() override { sqlite3_trace_v2(db_.handle(), 0, nullptr, nullptr); }
 
-    static int traced(unsigned, void* self, void* stmt, void*) {
-        if (const char* sql = sqlite3_sql(static_cast<sqlite3_stmt*>(stmt)))
-            static_cast<TrigramScanTest*>(self)->statements_ << QString::fromUtf8(sql);
-        return 0;
-    }
     int trigramScans() const { return int(statements_.filter(QStringLiteral("_TRIGRAMAS\" MATCH")).size()); }
 
-    // The ids met by FindFirst/FindNext, then by FindLast/FindPrevious.
-    static std::vector<int> both(Recordset& rs, const QString& criteria) {
-        std::vector<int> ids;
-        for (bool forward : {true, false}) {
-            forward ? rs.FindFirst(criteria) : rs.FindLast(criteria);
-            while (!rs.NoMatch()) {
-                ids.push_back(rs.field("ID").toLong());
-                forward ? rs.FindNext(criteria) : rs.FindPrevious(criteria);
-            }
-            ids.push_back(0);
-        }
-        return ids;
-    }
+    static std::vector<int> both(Recordset& rs, const QString& criteria) { return findBothWays(rs, criteria); }
 
     // Every criteria of the list over both tables.
     void expectSameAnswers(const std::vector<QString>& criteria, const char* what) {
@@ -237,15 +220,7 @@ TEST_F(TrigramScanTest, TheTrigramIndexListsTheCandidates) {
     EXPECT_EQ(found, 4);
     ASSERT_EQ(trigramScans(), 1) << statements_.join('\n').toStdString();
     EXPECT_TRUE(statements_.filter(QStringLiteral("INDEXED BY")).isEmpty());
-    const QString scan = statements_.filter(QStringLiteral("MATCH")).front();
-    sqlite3_stmt* explain = nullptr;
-    ASSERT_EQ(sqlite3_prepare_v2(db_.handle(), ("EXPLAIN QUERY PLAN " + scan).toUtf8().constData(), -1, &explain,
-                                 nullptr),
-              SQLITE_OK);
-    QString plan;
-    while (sqlite3_step(explain) == SQLITE_ROW)
-        plan += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(explain, 3)));
-    sqlite3_finalize(explain);
+    const QString plan = queryPlan(db_.handle(), statements_.filter(QStringLiteral("MATCH")).front());
     EXPECT_TRUE(plan.contains(QStringLiteral("VIRTUAL TABLE INDEX"))) << plan.toStdString();
     EXPECT_TRUE(plan.contains(QStringLiteral("PESSOA_NOME_TRIGRAMAS"))) << plan.toStdString();
 
@@ -253,7 +228,7 @@ TEST_F(TrigramScanTest, TheTrigramIndexListsTheCandidates) {
     Other other(path_);
     other.exec("DROP TRIGGER PESSOA_NOME_TRIGRAMAS_ALTERAR");
     Database again = Database::open(path_);
-    sqlite3_trace_v2(again.handle(), SQLITE_TRACE_STMT, &TrigramScanTest::traced, this);
+    sqlite3_trace_v2(again.handle(), SQLITE_TRACE_STMT, traceInto, &statements_);
     Recordset fresh = again.openRecordset("PESSOA");
     const int before = trigramScans();
     EXPECT_EQ(both(fresh, criteria), (std::vector<int>{2, 3, 15, 16, 0, 16, 15, 3, 2, 0}));
@@ -374,7 +349,7 @@ TEST_F(TrigramScanTest, SchemaStepIndexesExistingRows) {
     }
     EXPECT_GE(applySchemaSteps(stepsDir, file, false), 18);
     Database d = Database::open(file);
-    sqlite3_trace_v2(d.handle(), SQLITE_TRACE_STMT, &TrigramScanTest::traced, this);
+    sqlite3_trace_v2(d.handle(), SQLITE_TRACE_STMT, traceInto, &statements_);
     struct Case {
         const char* table;
         const char* field;
