@@ -1,9 +1,11 @@
 // The dynaset engine against the same work written by hand with SQLite's C API,
 // over a generated table of 100,000 clients, and 100,000 instalments that one
-// recordset added itself. Prints each ratio (ours / by hand).
+// recordset added itself; and finds by a fragment of a name over the 500,000
+// events of the large database. Prints each ratio (ours / by hand).
 #include "platform/database/Database.h"
 #include "platform/database/Recordset.h"
 #include "MedianReporter.h"
+#include "support/LargeDatabase.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -13,6 +15,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 using vorna::Variant;
 using vorna::db::Database;
@@ -344,6 +347,103 @@ void add_raw(benchmark::State& state) { addRaw(state, true); }
 void addNoSync_ours(benchmark::State& state) { addOurs(state, false); }
 void addNoSync_raw(benchmark::State& state) { addRaw(state, false); }
 
+// ---- a fragment of a name over the large database's 500,000 events --------------------
+// FindFirst and FindNext through every event whose NOME holds a participant's
+// whole name, as the event window's search does, one name per run. The same
+// finds with the name written with every second letter as a one-letter set
+// ('M[A]R[I]A...'): the same matches, but no run of three characters for the
+// trigram index, so the candidates come from the index on NOME as before it.
+
+struct Events {
+    Database db;
+    sqlite3* raw = nullptr;
+    std::vector<QString> names;   // spread over the table
+    Events() {
+        const QString path = vorna::bench::largeDatabase();
+        db = Database::open(path);
+        sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(raw, "SELECT NOME FROM PROCEDE WHERE CODIGO >= ?1 AND NOME IS NOT NULL LIMIT 1", -1, &s,
+                           nullptr);
+        for (int i = 0; i < 20; ++i) {
+            sqlite3_bind_int(s, 1, 1 + i * 24989);
+            if (sqlite3_step(s) == SQLITE_ROW) names.push_back(text(s, 0));
+            sqlite3_reset(s);
+        }
+        sqlite3_finalize(s);
+    }
+    ~Events() { sqlite3_close(raw); }
+};
+
+Events& events() {
+    static Events e;
+    return e;
+}
+
+QString everySecondAsSet(const QString& name) {
+    QString out;
+    for (qsizetype i = 0; i < name.size(); ++i)
+        out += i % 2 ? u'[' + name.mid(i, 1) + u']' : name.mid(i, 1);
+    return out;
+}
+
+void fragmentOurs(benchmark::State& state, bool trigrams) {
+    Events& e = events();
+    Recordset rs = e.db.openRecordset("PROCEDE");
+    size_t i = 0;
+    long found = 0, runs = 0;
+    for (auto _ : state) {
+        const QString& name = e.names[i++ % e.names.size()];
+        const QString criteria = "NOME LIKE '*" + (trigrams ? name : everySecondAsSet(name)) + "*'";
+        for (rs.FindFirst(criteria); !rs.NoMatch(); rs.FindNext(criteria)) {
+            ++found;
+            benchmark::DoNotOptimize(rs.field(QStringLiteral("NOME")));
+        }
+        ++runs;
+    }
+    state.counters["found"] = double(found) / double(runs);
+}
+
+void fragment_ours(benchmark::State& state) { fragmentOurs(state, true); }
+void fragmentIndexScan_ours(benchmark::State& state) { fragmentOurs(state, false); }
+
+void fragmentRaw(benchmark::State& state, const char* sql, bool phrase) {
+    Events& e = events();
+    sqlite3_stmt* q = nullptr;
+    sqlite3_prepare_v2(e.raw, sql, -1, &q, nullptr);
+    size_t i = 0;
+    long found = 0, runs = 0;
+    for (auto _ : state) {
+        const QString& name = e.names[i++ % e.names.size()];
+        const QByteArray like = ('%' + name + '%').toUtf8();
+        sqlite3_bind_text(q, 1, like.constData(), int(like.size()), SQLITE_TRANSIENT);
+        if (phrase) {
+            const QByteArray quoted = ('"' + name.left(12) + '"').toUtf8();
+            sqlite3_bind_text(q, 2, quoted.constData(), int(quoted.size()), SQLITE_TRANSIENT);
+        }
+        while (sqlite3_step(q) == SQLITE_ROW) {
+            ++found;
+            benchmark::DoNotOptimize(text(q, 1));
+        }
+        sqlite3_reset(q);
+        ++runs;
+    }
+    sqlite3_finalize(q);
+    state.counters["found"] = double(found) / double(runs);
+}
+
+// SQLite's own LIKE (ASCII letter case only) over the whole table.
+void fragment_raw(benchmark::State& state) {
+    fragmentRaw(state, "SELECT rowid, NOME FROM PROCEDE WHERE NOME LIKE ?1 ORDER BY rowid", false);
+}
+// The best by hand: the trigram index, then the rows it names.
+void fragmentTrigrams_raw(benchmark::State& state) {
+    fragmentRaw(state,
+                "SELECT rowid, NOME FROM PROCEDE WHERE rowid IN (SELECT rowid FROM PROCEDE_NOME_TRIGRAMAS"
+                " WHERE PROCEDE_NOME_TRIGRAMAS MATCH ?2) AND NOME LIKE ?1 ORDER BY rowid",
+                true);
+}
+
 // Prints each pair's ratio (ours / by hand) from the medians kept.
 void printRatios(const std::map<std::string, double>& times) {
     struct { const char* work; const char* goal; } pairs[] = {
@@ -358,9 +458,20 @@ void printRatios(const std::map<std::string, double>& times) {
         std::printf("%-10s %12.1f %14.1f %8.2f %6s\n", p.work, ours->second, raw->second,
                     ours->second / raw->second, p.goal);
     }
+    const auto large = [&](const char* name) {
+        const auto it = times.find(name);
+        return it == times.end() ? -1.0 : it->second;
+    };
+    if (const double raw = large("fragment_raw"); raw > 0)
+        std::printf("fragment   %12.1f %14.1f %8.2f %6s\n"
+                    "  without the trigram index %8.1f ms (%.2f); by hand through it %.1f ms\n",
+                    large("fragment_ours"), raw, large("fragment_ours") / raw, "-", large("fragmentIndexScan_ours"),
+                    large("fragmentIndexScan_ours") / raw, large("fragmentTrigrams_raw"));
     std::printf("(open, findKey and ownFindKey in microseconds per call, the others in milliseconds per\n"
                 " run; findLike: FindFirst and FindNext through all matches; ownFind: the same through\n"
-                " 8,333 of 100,000 rows the recordset added, then RecordCount; add: 1,000 AddNew/Update)\n");
+                " 8,333 of 100,000 rows the recordset added, then RecordCount; add: 1,000 AddNew/Update;\n"
+                " fragment: FindFirst and FindNext through the 500,000 events holding a participant's name,\n"
+                " goal 50 ms)\n");
 }
 
 }  // namespace
@@ -381,6 +492,10 @@ BENCHMARK(add_ours)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3
 BENCHMARK(add_raw)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 BENCHMARK(addNoSync_ours)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
 BENCHMARK(addNoSync_raw)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
+BENCHMARK(fragment_ours)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
+BENCHMARK(fragmentIndexScan_ours)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
+BENCHMARK(fragment_raw)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
+BENCHMARK(fragmentTrigrams_raw)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);

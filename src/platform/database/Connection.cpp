@@ -335,6 +335,26 @@ std::shared_ptr<const TableInfo> Database::Connection::table(const QString& name
                 index = quoteName(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.get(), 0))));
         }
     }
+    info->trigramIndex.resize(info->fields.size());
+    {
+        // Trusted only while all three of its triggers are on the table: a step
+        // that rebuilds the table drops them, and the index no longer follows it.
+        Statement s(*this, "SELECT name FROM sqlite_schema WHERE type = 'table' AND name = ?1 COLLATE NOCASE"
+                           " AND sql LIKE 'CREATE VIRTUAL TABLE%fts5%trigram%'"
+                           " AND (SELECT count(*) FROM sqlite_schema WHERE type = 'trigger' AND tbl_name = ?2"
+                           " COLLATE NOCASE AND upper(name) IN (upper(?1 || '_INCLUIR'), upper(?1 || '_EXCLUIR'),"
+                           " upper(?1 || '_ALTERAR'))) = 3");
+        for (size_t i = 0; i < info->fields.size(); ++i) {
+            const FieldInfo& f = info->fields[i];
+            if (f.type != FieldType::Text && f.type != FieldType::Memo) continue;
+            s.bind(1, SqlValue((stored + u'_' + f.name + QStringLiteral("_TRIGRAMAS")).toUtf8()));
+            s.bind(2, SqlValue(stored.toUtf8()));
+            if (s.step())
+                info->trigramIndex[i] =
+                    quoteName(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.get(), 0))));
+            sqlite3_reset(s.get());
+        }
+    }
     tables_.insert(key, info);
     return info;
 }

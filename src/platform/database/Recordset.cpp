@@ -2,6 +2,7 @@
 
 #include "platform/database/FieldValues.h"
 #include "platform/database/RecordsetImpl.h"
+#include "platform/database/TextRules.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -58,6 +59,12 @@ Recordset::Impl::Queries Recordset::Impl::queriesFor(const CompiledCriteria* c) 
             q.scan = "SELECT rowid FROM " + table->quoted + " INDEXED BY " + index + " WHERE " + p.sql;
             q.scanParam = p.firstParam;
             break;
+        }
+        for (const CompiledCriteria::Pattern& p : c->patterns) {
+            const QByteArray& trigrams = table->trigramIndex[size_t(p.field)];
+            if (!trigrams.isEmpty())
+                q.trigramScans.push_back({"SELECT rowid FROM " + trigrams + " WHERE " + trigrams + " MATCH ?1",
+                                          p.firstParam});
         }
     }
     return q;
@@ -170,7 +177,10 @@ bool Recordset::Impl::seek(bool forward, const Position& from, const Queries& q,
 bool Recordset::Impl::seekRange(bool forward, qint64 lo, qint64 hi, const Queries& q, const CompiledCriteria* c,
                                 int batch, Position& found) {
     if (hi == Lowest) return false;   // nothing at open, nothing in the range
-    if (c && !q.scan.isEmpty()) return seekCandidates(forward, lo, hi, q, *c, batch, found);
+    const QByteArray* scan = nullptr;
+    SqlValue scanValue;
+    if (c && candidateScan(q, *c, scan, scanValue))
+        return seekCandidates(forward, lo, hi, q, *c, *scan, scanValue, batch, found);
     const bool allFields = batch == 1;
     const QByteArray& columns = allFields ? table->columnList : wantedColumns;
     const QByteArray& tail = forward ? q.forwardTail : q.backwardTail;
@@ -222,9 +232,27 @@ bool Recordset::Impl::seekRange(bool forward, qint64 lo, qint64 hi, const Querie
     return false;
 }
 
+bool Recordset::Impl::candidateScan(const Queries& q, const CompiledCriteria& c, const QByteArray*& scan,
+                                    SqlValue& value) {
+    // The pattern is a value of the criteria: whether it holds a run is known only now.
+    for (const Queries::TrigramScan& t : q.trigramScans) {
+        const auto* pattern = std::get_if<QByteArray>(&c.params[t.param]);
+        if (!pattern) continue;
+        QByteArray phrase = text::trigramPhrase(QString::fromUtf8(*pattern));
+        if (phrase.isEmpty()) continue;
+        scan = &t.sql;
+        value = std::move(phrase);
+        return true;
+    }
+    if (q.scan.isEmpty()) return false;
+    scan = &q.scan;
+    value = c.params[q.scanParam];
+    return true;
+}
+
 bool Recordset::Impl::seekCandidates(bool forward, qint64 lo, qint64 hi, const Queries& q,
-                                     const CompiledCriteria& c, int batch, Position& found) {
-    const SqlValue& pattern = c.params[q.scanParam];
+                                     const CompiledCriteria& c, const QByteArray& scan, const SqlValue& pattern,
+                                     int batch, Position& found) {
     // Each statement is a read transaction of its own: a long run reads its
     // candidates a batch at a time, by a fixed number of ids so the statement is
     // prepared once per size (a short batch repeats its last id).
@@ -240,14 +268,15 @@ bool Recordset::Impl::seekCandidates(bool forward, qint64 lo, qint64 hi, const Q
     chunk.reserve(size_t(width));
     for (;;) {
         bool seen = false;   // the file has been read unchanged since the scan
-        if (candidates.scan != q.scan || candidates.pattern != pattern ||
+        if (candidates.scan != scan || candidates.pattern != pattern ||
             candidates.changes != sqlite3_total_changes64(conn->db)) {
             candidates.ids.clear();
-            Statement s(*conn, q.scan);
+            Statement s(*conn, scan);
             s.bind(1, pattern);
             while (s.step()) candidates.ids.push_back(sqlite3_column_int64(s.get(), 0));
             std::sort(candidates.ids.begin(), candidates.ids.end());
-            candidates.scan = q.scan;
+            candidates.ids.erase(std::unique(candidates.ids.begin(), candidates.ids.end()), candidates.ids.end());
+            candidates.scan = scan;
             candidates.pattern = pattern;
             candidates.version = dataVersion();
             candidates.changes = sqlite3_total_changes64(conn->db);

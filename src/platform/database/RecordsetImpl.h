@@ -92,6 +92,15 @@ struct Recordset::Impl {
         // order; empty when no index serves. Binds the criteria's scanParam.
         QByteArray scan;
         size_t scanParam = 0;
+        // Patterns on fields with a trigram index: the row ids whose field holds
+        // a phrase (bound as ?1), and the pattern's parameter. A find whose
+        // pattern holds a run of 3 or more characters lists its candidates by
+        // the first of them that has one, in place of the scan above.
+        struct TrigramScan {
+            QByteArray sql;
+            size_t param = 0;
+        };
+        std::vector<TrigramScan> trigramScans;
         QByteArray extra;   // " AND " + the criteria's condition, or empty
     };
     QString lastCriteria;
@@ -135,8 +144,12 @@ struct Recordset::Impl {
     // seekRange for a criteria an index scan serves: the scan lists the rows
     // that may match once, and each find reads the next of them by row id; a
     // long run reads the next `batch` of them at once, keeping the matches ahead.
-    bool seekCandidates(bool forward, qint64 lo, qint64 hi, const Queries& q, const CompiledCriteria& c, int batch,
-                        Position& found);
+    bool seekCandidates(bool forward, qint64 lo, qint64 hi, const Queries& q, const CompiledCriteria& c,
+                        const QByteArray& scan, const SqlValue& scanValue, int batch, Position& found);
+    // The statement listing the criteria's candidates, and its value; false
+    // when neither an index nor a trigram index serves this find.
+    static bool candidateScan(const Queries& q, const CompiledCriteria& c, const QByteArray*& scan,
+                              SqlValue& value);
     static constexpr int MaxCandidateBatch = 256;
     // The scan's answer, kept while the file is as the scan saw it: no write
     // through this connection and none committed by another since. The version

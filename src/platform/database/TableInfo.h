@@ -36,6 +36,9 @@ struct TableInfo {
     // Per field: the quoted name of the narrowest whole index led by it, empty
     // when none. Scanning it reads the field with the row ids and nothing else.
     std::vector<QByteArray> leadingIndex;
+    // Per text field: the quoted name of its trigram index (<TABLE>_<FIELD>_TRIGRAMAS,
+    // an FTS5 table kept in step by triggers on this table), empty when none.
+    std::vector<QByteArray> trigramIndex;
 
     // -1 when the table has no such field.
     int indexOf(const QString& fieldName) const {

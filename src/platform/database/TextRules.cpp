@@ -4,6 +4,7 @@
 
 #include <QChar>
 #include <sqlite3.h>
+#include <algorithm>
 #include <string>
 
 namespace vorna::db::text {
@@ -105,6 +106,35 @@ int compareNoCase(const char* a, int aLen, const char* b, int bLen) {
     if (pa < ea) return 1;
     if (pb < eb) return -1;
     return 0;
+}
+
+bool trigramFoldsAlike(char32_t c) {
+    return (c >= 0x20 && c <= 0x7E) || (c >= 0xC0 && c <= 0xFE && c != 0xD7 && c != 0xF7);
+}
+
+QByteArray trigramPhrase(const QString& pattern) {
+    const std::u32string p = pattern.toStdU32String();
+    size_t best = 0, bestLength = 0, start = 0;
+    for (size_t i = 0; i <= p.size(); ++i) {
+        const bool literal = i < p.size() && p[i] != '*' && p[i] != '?' && p[i] != '#' && p[i] != '[' &&
+                             trigramFoldsAlike(p[i]);
+        if (literal) continue;
+        if (i - start > bestLength) {
+            best = start;
+            bestLength = i - start;
+        }
+        if (i < p.size() && p[i] == '[') {
+            // A set: up to its closing bracket, as LikePattern reads it.
+            const size_t close = p.find(U']', i + 1);
+            if (close == std::u32string::npos) return {};
+            i = close;
+        }
+        start = i + 1;
+    }
+    if (bestLength < 3) return {};
+    QString run = QString::fromUcs4(p.data() + best, qsizetype(std::min<size_t>(bestLength, MaxTrigramRun)));
+    run.replace(u'"', QStringLiteral("\"\""));
+    return '"' + run.toUtf8() + '"';
 }
 
 LikePattern::LikePattern(const QString& pattern) {

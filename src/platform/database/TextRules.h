@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <vector>
 
@@ -21,6 +22,17 @@ void registerOn(sqlite3* db);
 
 // -1, 0 or 1, comparing two UTF-8 texts without letter case.
 int compareNoCase(const char* a, int aLen, const char* b, int bLen);
+
+// Trigram indexes (SQLite's FTS5 trigram tokenizer) fold letter case their own
+// way. A character qualifies when every character this engine calls equal to it
+// is also folded alike there: printable ASCII and the Latin-1 letters but ÿ.
+bool trigramFoldsAlike(char32_t c);
+// The longest run of qualifying characters a LIKE pattern requires in a row
+// (no wildcard or set inside it), at least 3 of them and at most MaxTrigramRun,
+// as one FTS5 phrase ("..." with a quote doubled); empty when there is none.
+// Every value the pattern matches holds the phrase.
+inline constexpr int MaxTrigramRun = 12;
+QByteArray trigramPhrase(const QString& pattern);
 
 class LikePattern {
 public:

@@ -2,9 +2,11 @@
 #include "platform/database/Database.h"
 #include "platform/database/Recordset.h"
 
+#include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <vector>
 
 namespace vorna::db::testing {
 
@@ -64,6 +66,40 @@ int errorOf(Fn&& fn) {
         return e.number();
     }
     return 0;
+}
+
+// A trace callback keeping each statement run in the QStringList given as context:
+// sqlite3_trace_v2(db, SQLITE_TRACE_STMT, traceInto, &list).
+inline int traceInto(unsigned, void* list, void* stmt, void*) {
+    if (const char* sql = sqlite3_sql(static_cast<sqlite3_stmt*>(stmt)))
+        static_cast<QStringList*>(list)->append(QString::fromUtf8(sql));
+    return 0;
+}
+
+// What EXPLAIN QUERY PLAN says of the statement, its lines run together.
+inline QString queryPlan(sqlite3* db, const QString& sql) {
+    sqlite3_stmt* explain = nullptr;
+    if (sqlite3_prepare_v2(db, ("EXPLAIN QUERY PLAN " + sql).toUtf8().constData(), -1, &explain, nullptr) != SQLITE_OK)
+        return QStringLiteral("<unprepared>");
+    QString plan;
+    while (sqlite3_step(explain) == SQLITE_ROW)
+        plan += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(explain, 3)));
+    sqlite3_finalize(explain);
+    return plan;
+}
+
+// The ID fields met by FindFirst/FindNext, then by FindLast/FindPrevious, a 0 after each.
+inline std::vector<int> findBothWays(Recordset& rs, const QString& criteria) {
+    std::vector<int> ids;
+    for (bool forward : {true, false}) {
+        forward ? rs.FindFirst(criteria) : rs.FindLast(criteria);
+        while (!rs.NoMatch()) {
+            ids.push_back(rs.field("ID").toLong());
+            forward ? rs.FindNext(criteria) : rs.FindPrevious(criteria);
+        }
+        ids.push_back(0);
+    }
+    return ids;
 }
 
 }  // namespace vorna::db::testing

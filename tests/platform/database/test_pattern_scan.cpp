@@ -33,30 +33,13 @@ protected:
     void SetUp() override {
         path_ = makeFile("VORNA.MDB", Sql);
         db_ = Database::open(path_);
-        sqlite3_trace_v2(db_.handle(), SQLITE_TRACE_STMT, &PatternScanTest::traced, this);
+        sqlite3_trace_v2(db_.handle(), SQLITE_TRACE_STMT, traceInto, &statements_);
     }
     void TearDown() override { sqlite3_trace_v2(db_.handle(), 0, nullptr, nullptr); }
 
-    static int traced(unsigned, void* self, void* stmt, void*) {
-        if (const char* sql = sqlite3_sql(static_cast<sqlite3_stmt*>(stmt)))
-            static_cast<PatternScanTest*>(self)->statements_ << QString::fromUtf8(sql);
-        return 0;
-    }
     int scans() const { return int(statements_.filter(QStringLiteral("INDEXED BY")).size()); }
 
-    // The ids met by FindFirst/FindNext, then by FindLast/FindPrevious.
-    static std::vector<int> both(Recordset& rs, const QString& criteria) {
-        std::vector<int> ids;
-        for (bool forward : {true, false}) {
-            forward ? rs.FindFirst(criteria) : rs.FindLast(criteria);
-            while (!rs.NoMatch()) {
-                ids.push_back(rs.field("ID").toLong());
-                forward ? rs.FindNext(criteria) : rs.FindPrevious(criteria);
-            }
-            ids.push_back(0);
-        }
-        return ids;
-    }
+    static std::vector<int> both(Recordset& rs, const QString& criteria) { return findBothWays(rs, criteria); }
 
     // The same steps over both tables; `steps` writes what it sees into the list.
     using Steps = std::function<void(Recordset&, const QString& table, QStringList&)>;
@@ -133,15 +116,7 @@ TEST_F(PatternScanTest, OneCoveringScanServesTheLoop) {
     // The scan, a read for each match, and one to learn the file is unchanged at the end.
     EXPECT_EQ(statements_.size(), found + 2) << statements_.join('\n').toStdString();
 
-    const QString scan = statements_.filter(QStringLiteral("INDEXED BY")).front();
-    sqlite3_stmt* explain = nullptr;
-    ASSERT_EQ(sqlite3_prepare_v2(db_.handle(), ("EXPLAIN QUERY PLAN " + scan).toUtf8().constData(), -1, &explain,
-                                 nullptr),
-              SQLITE_OK);
-    QString plan;
-    while (sqlite3_step(explain) == SQLITE_ROW)
-        plan += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(explain, 3)));
-    sqlite3_finalize(explain);
+    const QString plan = queryPlan(db_.handle(), statements_.filter(QStringLiteral("INDEXED BY")).front());
     EXPECT_TRUE(plan.contains(QStringLiteral("COVERING INDEX PESSOA CIDADE"))) << plan.toStdString();
 }
 
