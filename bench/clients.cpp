@@ -51,17 +51,7 @@ struct Fixture {
     {
         const QString path = bench::largeDatabase();
         dlg::setDialogService(&dialogs);
-        ProgramState& s = state();
-        s.MainDatabase = db::Database::open(path);
-        s.session.AccessLevelWord = level::Total;
-        s.session.UserIdent = 1;
-        s.session.UserIdentification = Variant("BENCH");
-        for (Variant& right : s.session.UserRights)
-            right = Variant("S");
-        if (sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
-            throw std::runtime_error("cannot open the large database");
-        // The CPF index is declared with the engine's collation.
-        db::text::registerOn(raw);
+        raw = bench::openAsBenchUser(path, SQLITE_OPEN_READONLY);
         sqlite3_stmt* q = nullptr;
         sqlite3_prepare_v2(raw, "SELECT MAX(CODIGO) FROM CLIENTES", -1, &q, nullptr);
         if (sqlite3_step(q) == SQLITE_ROW)

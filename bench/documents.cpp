@@ -92,21 +92,13 @@ struct Fixture {
         QFile::remove(quotations);
         db::applySchemaSteps(QStringLiteral(VORNA_SCHEMA_DIR "/../ATIBERA"), quotations, false);
         dlg::setDialogService(&dialogs);
+        raw = bench::openAsBenchUser(path, SQLITE_OPEN_READWRITE);
+        sqlite3_busy_timeout(raw, 5000);
         ProgramState& s = state();
-        s.MainDatabase = db::Database::open(path);
         s.QuotationDatabase = db::Database::open(quotations);
-        s.session.AccessLevelWord = level::Total;
-        s.session.UserIdent = 1;
-        s.session.UserIdentification = Variant("BENCH");
-        for (Variant& right : s.session.UserRights)
-            right = Variant("S");
         // Commissions shown: a user who may not see them cannot save.
         s.session.right(Right::OCU) = Variant("N");
         s.settings.DeletionPassword = Variant(DeletionPassword);
-        if (sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
-            throw std::runtime_error("cannot open the copy");
-        db::text::registerOn(raw);
-        sqlite3_busy_timeout(raw, 5000);
         documents = number("SELECT MAX(PROPOSTA) FROM DOCUMENTOS");
         pickSamples();
     }

@@ -62,17 +62,7 @@ struct Fixture {
     {
         const QString path = bench::largeDatabase();
         dlg::setDialogService(&dialogs);
-        ProgramState& s = state();
-        s.MainDatabase = db::Database::open(path);
-        s.session.AccessLevelWord = level::Total;
-        s.session.UserIdent = 1;
-        s.session.UserIdentification = Variant("BENCH");
-        for (Variant& right : s.session.UserRights)
-            right = Variant("S");
-        if (sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
-            throw std::runtime_error("cannot open the large database");
-        // The text indexes are declared with the engine's collation.
-        db::text::registerOn(raw);
+        raw = bench::openAsBenchUser(path, SQLITE_OPEN_READONLY);
         participants = maxCode("VIDASAU");
         events = maxCode("PROCEDE");
         sqlite3_stmt* q = nullptr;

@@ -1,11 +1,31 @@
 #include "support/WindowBench.h"
 
+#include "common/ProgramState.h"
+#include "platform/database/TextRules.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QStringList>
 #include <QThread>
 
 namespace vorna::bench {
+
+sqlite3* openAsBenchUser(const QString& path, int rawFlags)
+{
+    ProgramState& s = state();
+    s.MainDatabase = db::Database::open(path);
+    s.session.AccessLevelWord = level::Total;
+    s.session.UserIdent = 1;
+    s.session.UserIdentification = Variant("BENCH");
+    for (Variant& right : s.session.UserRights)
+        right = Variant("S");
+    sqlite3* raw = nullptr;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &raw, rawFlags, nullptr) != SQLITE_OK)
+        throw std::runtime_error("cannot open " + path.toStdString());
+    // The text indexes are declared with the engine's collation.
+    db::text::registerOn(raw);
+    return raw;
+}
 
 dlg::Answer QuietDialogs::message(const dlg::MessageRequest& request)
 {

@@ -32,6 +32,11 @@ public:
     QString lastText;
 };
 
+// The program on the database at path, as a user with every right at the
+// highest level, and a connection of our own to the same file for the work
+// done by hand (rawFlags: SQLite's open flags). Throws when it cannot open.
+sqlite3* openAsBenchUser(const QString& path, int rawFlags);
+
 // The window shown (loaded first when it is not), its events processed.
 ui::Window& shown(ui::Window& w);
 

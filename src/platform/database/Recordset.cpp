@@ -174,6 +174,18 @@ bool Recordset::Impl::seek(bool forward, const Position& from, const Queries& q,
     return seekRange(false, Lowest, hi, q, c, batch, found);
 }
 
+Recordset::Impl::Position Recordset::Impl::firstOf(std::shared_ptr<RowBlock> b, bool keepRest) {
+    const Position first{At::Row, b->rowids[0], ownIndexOf(b->rowids[0])};
+    if (keepRest && b->size() > 1) {
+        ahead.block = b;
+        ahead.next = 1;
+        ahead.readAt = coarseNow();
+        ahead.changes = sqlite3_total_changes64(conn->db);
+    }
+    setCurrent(std::move(b), 0);
+    return first;
+}
+
 bool Recordset::Impl::seekRange(bool forward, qint64 lo, qint64 hi, const Queries& q, const CompiledCriteria* c,
                                 int batch, Position& found) {
     if (hi == Lowest) return false;   // nothing at open, nothing in the range
@@ -213,14 +225,7 @@ bool Recordset::Impl::seekRange(bool forward, qint64 lo, qint64 hi, const Querie
             b->append(s.get());
         }
         if (b->size() > 0) {
-            found = Position{At::Row, b->rowids[0], ownIndexOf(b->rowids[0])};
-            if (b->size() > 1 && batch > 1) {
-                ahead.block = b;
-                ahead.next = 1;
-                ahead.readAt = coarseNow();
-                ahead.changes = sqlite3_total_changes64(conn->db);
-            }
-            setCurrent(std::move(b), 0);
+            found = firstOf(std::move(b), batch > 1);
             return true;
         }
         spare = std::move(b);
@@ -304,14 +309,7 @@ bool Recordset::Impl::seekCandidates(bool forward, qint64 lo, qint64 hi, const Q
             if (dataVersion() != candidates.version) {
                 changed = true;
             } else if (b->size() > 0) {
-                found = Position{At::Row, b->rowids[0], ownIndexOf(b->rowids[0])};
-                if (b->size() > 1) {
-                    ahead.block = b;
-                    ahead.next = 1;
-                    ahead.readAt = coarseNow();
-                    ahead.changes = sqlite3_total_changes64(conn->db);
-                }
-                setCurrent(std::move(b), 0);
+                found = firstOf(std::move(b), true);
                 return true;
             }
             spare = std::move(b);

@@ -138,6 +138,8 @@ struct Recordset::Impl {
     // the current row's values. `batch` > 1 reads that many rows at once.
     bool seek(bool forward, const Position& from, const Queries& q, const CompiledCriteria* c, int batch,
               Position& found);
+    // The first row of b made current, the others kept ahead when keepRest.
+    Position firstOf(std::shared_ptr<RowBlock> b, bool keepRest);
     // The first matching row of the set in lo..hi in the direction.
     bool seekRange(bool forward, qint64 lo, qint64 hi, const Queries& q, const CompiledCriteria* c, int batch,
                    Position& found);
