@@ -39,6 +39,9 @@ public:
     void EncodeTypedLoginCode();
     void LoadUserRights();
 
+    // The database copies.
+
+
 protected:
     void connectControls() override;
     void Form_Load() override;

@@ -18,6 +18,13 @@ class Form2 : public ui::DesignedWindow<Ui::Form2> {
 public:
     Form2();
 
+    // Mailing labels, client totals, the daily agenda, e-mail exports and launchers.
+
+    // Document expiry, mailing flags, client scoring and the production summary.
+
+    // The leftover menu items and the password panel.
+
+
 protected:
     void connectControls() override;
     void Form_Load() override;
