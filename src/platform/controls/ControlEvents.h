@@ -5,6 +5,7 @@
 #include <vector>
 
 class QWidget;
+class QKeyEvent;
 
 namespace vorna::ui {
 
@@ -80,7 +81,7 @@ public:
     void retire() { retired_ = true; }
 
     // The character code a key event types, 0 for a key that types nothing.
-    static int keyAsciiOf(const class QKeyEvent& event);
+    static int keyAsciiOf(const QKeyEvent& event);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

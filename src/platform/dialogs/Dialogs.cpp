@@ -2,6 +2,7 @@
 
 #include "platform/runtime/Runtime.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>

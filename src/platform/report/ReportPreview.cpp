@@ -3,6 +3,7 @@
 #include "platform/dialogs/Dialogs.h"
 #include "platform/report/ReportRender.h"
 
+#include <QGuiApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
