@@ -9,9 +9,10 @@ double numberOf(const QString& text) { return rt::CDbl(Variant(text)); }
 
 int32_t wholeOf(const QString& text) { return rt::CLng(Variant(text)); }
 
-int32_t instalmentCount(const QString& text)
+int32_t instalmentCount(const QString& text) { return instalmentCount(wholeOf(text)); }
+
+int32_t instalmentCount(int32_t count)
 {
-    const int32_t count = wholeOf(text);
     if (count < 1 || count > 12)
         regional::raise(err::Overflow);
     return count;

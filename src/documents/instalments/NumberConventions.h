@@ -25,6 +25,8 @@ int32_t wholeOf(const QString& text);
 // reads it, and 6 when it lies outside 1 to 12, since every series has
 // twelve entries.
 int32_t instalmentCount(const QString& text);
+// A count already read: itself when it lies within 1 to 12, else 6.
+int32_t instalmentCount(int32_t count);
 
 // A number as a box receives it: up to 15 significant digits, decimal comma,
 // no grouping, exponent form for tiny or huge magnitudes ("1E-08"); never
