@@ -1,8 +1,10 @@
 #pragma once
+#include "documents/instalments/InstalmentValues.h"
 #include "platform/runtime/Variant.h"
 
 #include <QString>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -38,5 +40,10 @@ inline constexpr double kPolicyCostShare = 0.2;
 // Whether a series entry is written to its date field: its text, trimmed of
 // blanks, is not empty. Empty and Null never are.
 bool holdsText(const Variant& entry);
+
+// What every writer takes from the series for instalment k (0-based): NUMERO
+// k + 1, DV1 where the due date holds text, VV1, VP1, VR1, and R1 to R5 of the
+// first `producers` producers. The rest is left unset.
+InstalmentRow seriesRow(const InstalmentValues& values, std::size_t k, int producers);
 
 }  // namespace vorna::documents::instalments

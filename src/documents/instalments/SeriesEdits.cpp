@@ -1,5 +1,7 @@
 #include "documents/instalments/SeriesEdits.h"
 
+#include "documents/instalments/Quotient.h"
+
 #include <QString>
 
 namespace vorna::documents::instalments {
@@ -30,6 +32,20 @@ void clearAboveCount(InstalmentValues& values, double count, int producers)
     zeroAmountsFrom(values, *n, producers);
     for (std::size_t k = *n; k < InstalmentValues::kInstalments; ++k)
         values.InstalmentDueDates[k] = Variant(QString());
+}
+
+void splitByPercentages(const InstalmentValues::Series<double>& commissionPercents, double commissionPercentage,
+                        const InstalmentValues::Series<double>& passOnPercents, double shareSum, int producers,
+                        InstalmentValues& values)
+{
+    for (std::size_t k = 0; k < InstalmentValues::kInstalments; ++k) {
+        values.InstalmentCommissions[k] =
+            Variant(quotient(commissionPercents[k], commissionPercentage) * values.CommissionToSpread);
+        const double fraction = quotient(passOnPercents[k], shareSum);
+        values.InstalmentPassOns[k] = Variant(fraction * values.PassOnToSpread);
+        for (int j = 0; j < producers; ++j)
+            values.InstalmentProducerPassOns[j][k] = Variant(fraction * values.ProducerPassOnToSpread[j]);
+    }
 }
 
 void clearReceived(InstalmentValues& values)

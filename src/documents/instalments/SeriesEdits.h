@@ -21,6 +21,15 @@ std::optional<std::size_t> countBelowTwelve(double count);
 void clearAboveCount(InstalmentValues& values, double count,
                      int producers = InstalmentValues::kProducers);
 
+// The split by the panel's percentage columns, for k = 1 to 12:
+//   commission k = (commissionPercents[k] / commissionPercentage) x CommissionToSpread;
+//   pass-on k    = (passOnPercents[k] / shareSum) x PassOnToSpread, and the
+//                  first `producers` producers likewise from their amounts.
+// A zero divisor raises (see quotient).
+void splitByPercentages(const InstalmentValues::Series<double>& commissionPercents, double commissionPercentage,
+                        const InstalmentValues::Series<double>& passOnPercents, double shareSum, int producers,
+                        InstalmentValues& values);
+
 // Nothing received yet: every received commission 0, every received date the
 // empty text.
 void clearReceived(InstalmentValues& values);

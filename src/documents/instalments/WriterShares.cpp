@@ -42,24 +42,15 @@ void computeWriterShares(const WriterShareInputs& in, InstalmentValues& values)
     v.PassOnToSpread = in.PassOnTotal;
     v.ProducerPassOnToSpread = in.ProducerPassOns;
 
-    for (std::size_t k = 0; k < kN; ++k) {
-        v.InstalmentCommissions[k] =
-            Variant(quotient(in.CommissionPercentages[k], in.CommissionPercentage) * v.CommissionToSpread);
-        const double fraction = quotient(in.PassOnPercentages[k], in.ProducerShareSum);
-        v.InstalmentPassOns[k] = Variant(fraction * v.PassOnToSpread);
-        v.InstalmentProducerPassOns[0][k] = Variant(fraction * v.ProducerPassOnToSpread[0]);
-    }
+    splitByPercentages(in.CommissionPercentages, in.CommissionPercentage, in.PassOnPercentages,
+                       in.ProducerShareSum, InstalmentValues::kProducers, v);
+    // A fixed rule replaces producer 1 alone; producers 2 to 5 keep their fractions.
     if (in.FixedRule != 0) {
         for (std::size_t k = 0; k < kN; ++k) {
             v.InstalmentProducerPassOns[0][k] = Variant(fixedShare(in.FixedRule, in.NetPremium, k));
             v.InstalmentPassOns[k] = v.InstalmentProducerPassOns[0][k];
         }
     }
-    for (std::size_t j = 1; j < InstalmentValues::kProducers; ++j)
-        for (std::size_t k = 0; k < kN; ++k) {
-            const double fraction = quotient(in.PassOnPercentages[k], in.ProducerShareSum);
-            v.InstalmentProducerPassOns[j][k] = Variant(fraction * v.ProducerPassOnToSpread[j]);
-        }
 
     if (paymentFormOf(in.PaymentForm) == PaymentForm::Advance)
         zeroAmountsFrom(v, 1);
@@ -88,22 +79,15 @@ InstalmentRows newScheduleRows(const InstalmentValues& values, const NewRowInput
     InstalmentRows rows{};
     for (std::size_t k = 0; k < kN; ++k) {
         InstalmentRow& row = rows[k];
-        row.Number = static_cast<int16_t>(k + 1);
-        if (holdsText(values.InstalmentDueDates[k]))
-            row.DueDate = values.InstalmentDueDates[k];
+        row = seriesRow(values, k, InstalmentValues::kProducers);
         if (holdsText(values.InstalmentReceivedDates[k]))
             row.ReceivedDate = values.InstalmentReceivedDates[k];
         if (holdsText(values.InstalmentPassOnDates[k]))
             row.PassOnDate = values.InstalmentPassOnDates[k];
-        row.Commission = values.InstalmentCommissions[k].toDouble();
-        row.ReceivedCommission = values.InstalmentReceivedCommissions[k].toDouble();
-        row.PassOn = values.InstalmentPassOns[k].toDouble();
         if (k == 0 && in.PolicyCost)
             row.PolicyCostShare = *in.PolicyCost * kPolicyCostShare;
-        for (std::size_t j = 0; j < InstalmentValues::kProducers; ++j) {
+        for (std::size_t j = 0; j < InstalmentValues::kProducers; ++j)
             row.ProducerCodes[j] = in.ProducerCodes[j];
-            row.ProducerPassOns[j] = values.InstalmentProducerPassOns[j][k].toDouble();
-        }
         row.Amount = in.Amounts[k];
         row.Flag = QStringLiteral("N");
     }
