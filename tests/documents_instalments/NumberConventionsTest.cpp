@@ -1,6 +1,7 @@
 #include "documents/instalments/NumberConventions.h"
 #include "documents/instalments/PaymentForm.h"
 
+#include "ErrorNumber.h"
 #include "platform/runtime/EngineError.h"
 #include "platform/runtime/Runtime.h"
 
@@ -10,18 +11,6 @@
 
 using namespace vorna;
 using namespace vorna::documents::instalments;
-
-namespace {
-int errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const EngineError& e) {
-        return e.number();
-    }
-    return 0;
-}
-}  // namespace
 
 TEST(NumberConventions, WholeNumbersRoundHalfToEvenAndRefuseNonNumbers)
 {

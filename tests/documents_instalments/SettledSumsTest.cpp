@@ -1,6 +1,7 @@
 #include "documents/instalments/PanelDivisors.h"
 #include "documents/instalments/SettledSums.h"
 
+#include "ErrorNumber.h"
 #include "platform/runtime/EngineError.h"
 #include "platform/runtime/Runtime.h"
 
@@ -34,15 +35,6 @@ StoredInstalment settledRow(double received, double paid, std::array<double, 5> 
     return r;
 }
 
-int errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const EngineError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 }  // namespace
 
