@@ -1,12 +1,11 @@
 #include "documents/instalments/EndorsementInstalments.h"
 #include "documents/instalments/PremiumSplit.h"
+#include "documents/instalments/NumberConventions.h"
 
 #include "ErrorNumber.h"
 #include "platform/runtime/Runtime.h"
 
 #include <gtest/gtest.h>
-
-#include <cmath>
 
 using namespace vorna;
 using namespace vorna::documents::instalments;
@@ -28,8 +27,6 @@ EndorsementPreparationInputs policy(const char* form, double count)
 }
 
 QString opt(const std::optional<QString>& s) { return s ? *s : QStringLiteral("<kept>"); }
-
-QString dmy(const Variant& v) { return rt::Format(v, "dd/mm/yyyy"); }
 
 }  // namespace
 
@@ -132,7 +129,7 @@ TEST(EndorsementInstalments, MonthDatesChainAcrossMonthAndYearEnds)
         in.StartDate = rt::DateSerial(2024, c.startMonth, c.startDay);
         InstalmentValues v;
         const auto prep = prepareEndorsements(in, v);
-        EXPECT_EQ(dmy(prep.MonthDates[c.k]), QString::fromUtf8(c.date)) << c.k;
+        EXPECT_EQ(dueDateText(prep.MonthDates[c.k]), QString::fromUtf8(c.date)) << c.k;
         EXPECT_EQ(rt::Year(prep.MonthDates[c.k]), c.year) << c.k;
     }
 }
@@ -221,7 +218,7 @@ TEST(EndorsementInstalments, RowsOfAnEndorsement)
     v.InstalmentReceivedCommissions.fill(Variant(3.0));
     computeEndorsementShares(endorsement("PARCELADA", 12), v);
     const auto rows = endorsementRows(v, 150.0, {"0012", "", "0034"});
-    EXPECT_EQ(dmy(*rows[0].DueDate), "29/02/2024");
+    EXPECT_EQ(dueDateText(*rows[0].DueDate), "29/02/2024");
     EXPECT_EQ(rows[1].DueDate->toString(), "29/03/2024");
     EXPECT_FALSE(rows[2].DueDate);  // nothing put there by an earlier schedule
     EXPECT_DOUBLE_EQ(*rows[0].PolicyCostShare, 30);

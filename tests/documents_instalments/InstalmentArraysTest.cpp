@@ -1,4 +1,5 @@
 #include "documents/instalments/InstalmentArrays.h"
+#include "documents/instalments/NumberConventions.h"
 
 #include "ErrorNumber.h"
 #include "platform/runtime/Runtime.h"
@@ -37,8 +38,6 @@ InstalmentValues earlier()
         v.InstalmentDueDates[k] = Variant(rt::Format(rt::DateSerial(2016, k + 2, 10), "dd/mm/yyyy"));
     return v;
 }
-
-QString dmy(const Variant& v) { return rt::Format(v, "dd/mm/yyyy"); }
 
 }  // namespace
 
@@ -96,8 +95,8 @@ TEST(InstalmentArrays, DueDatesFromTheStartOnlyForTheExactAdvanceForm)
     for (const auto& c : cases) {
         InstalmentValues v = earlier();
         prepareInstalmentArrays(altered(c.form), v);
-        EXPECT_EQ(dmy(v.InstalmentDueDates[c.k - 1]), QString::fromUtf8(c.due)) << c.form << " " << c.k;
-        EXPECT_EQ(dmy(v.MonthlyDates[11]), "29/12/2016");
+        EXPECT_EQ(dueDateText(v.InstalmentDueDates[c.k - 1]), QString::fromUtf8(c.due)) << c.form << " " << c.k;
+        EXPECT_EQ(dueDateText(v.MonthlyDates[11]), "29/12/2016");
     }
 }
 
