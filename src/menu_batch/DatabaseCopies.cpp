@@ -14,7 +14,7 @@
 #include <cstdio>
 #include <functional>
 
-namespace vorna::batch {
+namespace vorna::menu_batch {
 
 namespace {
 
@@ -229,4 +229,4 @@ void DatabaseCopies::restore()
     }
 }
 
-}  // namespace vorna::batch
+}  // namespace vorna::menu_batch

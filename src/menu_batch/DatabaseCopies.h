@@ -6,7 +6,7 @@
 
 // The daily copy of the main database file, kept in a second folder, and its
 // restore after the main database failed to open with a disk or database error.
-namespace vorna::batch {
+namespace vorna::menu_batch {
 
 // What an error met opening the main database does: the message shown (none
 // when empty), whether the error is kept for the restore, whether the program ends.
@@ -52,4 +52,4 @@ private:
     void stampCopyTime();
 };
 
-}  // namespace vorna::batch
+}  // namespace vorna::menu_batch

@@ -45,10 +45,10 @@ public:
     void LoadBackupSettings();
     void CopyDatabaseDaily();
     // `DatabaseOpenError`, the copy folders and permission, settable.
-    batch::DatabaseCopies& Copies() { return Copies_; }
+    menu_batch::DatabaseCopies& Copies() { return Copies_; }
 
 private:
-    batch::DatabaseCopies Copies_;
+    menu_batch::DatabaseCopies Copies_;
 
 public:
 

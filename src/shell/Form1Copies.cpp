@@ -19,7 +19,7 @@ void Form1::OpenMainDatabase()
     } catch (...) {
         number = startupErrorNumber(std::current_exception());
     }
-    const batch::OpenErrorRule rule = batch::openErrorRule(number);
+    const menu_batch::OpenErrorRule rule = menu_batch::openErrorRule(number);
     if (!rule.message.isEmpty()) {
         s.MessageText = Variant(rule.message);
         msg::startupFailure(rule.message);

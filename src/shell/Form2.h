@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/controls/Window.h"
 #include "platform/database/Recordset.h"
+#include "menu_batch/LeftoverMenu.h"
 #include "ui_Form2.h"
 
 #include <QPointer>
@@ -23,7 +24,20 @@ public:
     // Document expiry, mailing flags, client scoring and the production summary.
 
     // The leftover menu items and the password panel.
+#define VORNA_LEFTOVER_MEMBER(member, gate, code, target) \
+    void LeftoverMenuItem_##member() { RunLeftoverMenuItem(menu_batch::LeftoverItem::member); }
+    VORNA_LEFTOVER_MENU_ITEMS(VORNA_LEFTOVER_MEMBER)
+#undef VORNA_LEFTOVER_MEMBER
+    void RunLeftoverMenuItem(menu_batch::LeftoverItem item);
+    void OpenArchivingPasswordPanel();
+    void Text12_LostFocus();
+    int16_t MenuPasswordAction() const { return MenuPasswordAction_; }
+    void setMenuPasswordAction(int16_t action) { MenuPasswordAction_ = action; }
 
+private:
+    int16_t MenuPasswordAction_ = 0;
+
+public:
 
 protected:
     void connectControls() override;

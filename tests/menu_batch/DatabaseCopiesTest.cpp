@@ -24,7 +24,7 @@ protected:
         setMarker(liveFile(), 1);
     }
 
-    batch::DatabaseCopies& copies() { return login().Copies(); }
+    menu_batch::DatabaseCopies& copies() { return login().Copies(); }
 
     QString liveFile() const { return folder() + QStringLiteral("/live/VORNA.MDB"); }
     QString copyFile() const { return folder() + QStringLiteral("/copies/VORNA.MDB"); }
@@ -100,13 +100,13 @@ TEST_F(DatabaseCopiesTest, OpeningErrorsEndTheProgramOrAreKeptForTheRestore)
         {3159, false, true, false},  {3260, false, false, false}, {13, false, false, false},
     };
     for (const Case& c : cases) {
-        const batch::OpenErrorRule rule = batch::openErrorRule(c.number);
+        const menu_batch::OpenErrorRule rule = menu_batch::openErrorRule(c.number);
         EXPECT_EQ(!rule.message.isEmpty(), c.message) << c.number;
         EXPECT_EQ(rule.recorded, c.recorded) << c.number;
         EXPECT_EQ(rule.endsProgram, c.ends) << c.number;
     }
-    EXPECT_EQ(batch::openErrorRule(3024).message, QStringLiteral("ARQUIVO NÃO ENCONTRADO NO DIRETÓRIO! RESTAURE O BACKUP!"));
-    EXPECT_EQ(batch::openErrorRule(3040).message, QStringLiteral("UMA FALHA FOI DETECTADA EM SEU HD. VERIFIQUE-O!"));
+    EXPECT_EQ(menu_batch::openErrorRule(3024).message, QStringLiteral("ARQUIVO NÃO ENCONTRADO NO DIRETÓRIO! RESTAURE O BACKUP!"));
+    EXPECT_EQ(menu_batch::openErrorRule(3040).message, QStringLiteral("UMA FALHA FOI DETECTADA EM SEU HD. VERIFIQUE-O!"));
 }
 
 TEST_F(DatabaseCopiesTest, OpenMainDatabaseOpensOrHandlesTheFailure)
