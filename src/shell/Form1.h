@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/controls/Window.h"
 #include "platform/database/Recordset.h"
+#include "menu_batch/DatabaseCopies.h"
 #include "ui_Form1.h"
 
 #include <QPointer>
@@ -40,7 +41,16 @@ public:
     void LoadUserRights();
 
     // The database copies.
+    void OpenMainDatabase();
+    void LoadBackupSettings();
+    void CopyDatabaseDaily();
+    // `DatabaseOpenError`, the copy folders and permission, settable.
+    menu_batch::DatabaseCopies& Copies() { return Copies_; }
 
+private:
+    menu_batch::DatabaseCopies Copies_;
+
+public:
 
 protected:
     void connectControls() override;

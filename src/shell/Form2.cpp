@@ -153,6 +153,8 @@ void Form2::connectControls()
     connect(Timer1, &QTimer::timeout, this, [this] { ui::runGuarded([this] { Timer1_Timer(); }); });
     Timer1->start();
 
+    ui::on(ui->Text12).LostFocus(this, &Form2::Text12_LostFocus);
+
     placeControls();
 }
 
@@ -164,6 +166,7 @@ void Form2::Form_Load()
     clientsTable_ = s.MainDatabase.openRecordset(QStringLiteral("CLIENTES"));
     documentsTable_ = s.MainDatabase.openRecordset(QStringLiteral("DOCUMENTOS"));
     s.handOver.SecondCallerCode = Variant(0);
+    MenuPasswordAction_ = 0;
 }
 
 // However the main menu goes (its "Sair", its close box), the counts are taken

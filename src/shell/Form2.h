@@ -1,6 +1,8 @@
 #pragma once
+#include "menu_batch/ClientTotals.h"
 #include "platform/controls/Window.h"
 #include "platform/database/Recordset.h"
+#include "menu_batch/LeftoverMenu.h"
 #include "ui_Form2.h"
 
 #include <QPointer>
@@ -19,11 +21,39 @@ public:
     Form2();
 
     // Mailing labels, client totals, the daily agenda, e-mail exports and launchers.
+    // Nothing calls them; each loads the window first, as any call would.
+    void FillLabelsByMailingStatus();
+    void PrepareLabelsByMailingStatus();
+    void PrepareLabelsByPersonType();
+    void PrepareLabelsBySex();
+    void FillLabelsFromActivePolicies();
+    void ClearLabelTable();
+    void ComputeClientPolicyTotals();
+    int32_t TotalsClientCode = 0;               // input of the totals
+    menu_batch::ClientPolicyTotals PolicyTotals;  // their six figures, shown nowhere
+    void RunDailyAgendaReports();
+    void ExportEmailListS();
+    void ExportEmailListP();
+    void OpenQuotationSpreadsheets();
+    void StartSiblingProgram();
 
     // Document expiry, mailing flags, client scoring and the production summary.
 
     // The leftover menu items and the password panel.
+#define VORNA_LEFTOVER_MEMBER(member, gate, code, target) \
+    void LeftoverMenuItem_##member() { RunLeftoverMenuItem(menu_batch::LeftoverItem::member); }
+    VORNA_LEFTOVER_MENU_ITEMS(VORNA_LEFTOVER_MEMBER)
+#undef VORNA_LEFTOVER_MEMBER
+    void RunLeftoverMenuItem(menu_batch::LeftoverItem item);
+    void OpenArchivingPasswordPanel();
+    void Text12_LostFocus();
+    int16_t MenuPasswordAction() const { return MenuPasswordAction_; }
+    void setMenuPasswordAction(int16_t action) { MenuPasswordAction_ = action; }
 
+private:
+    int16_t MenuPasswordAction_ = 0;
+
+public:
 
 protected:
     void connectControls() override;

@@ -1,6 +1,7 @@
 #include "platform/database/SchemaSteps.h"
 
 #include "platform/database/Connection.h"
+#include "platform/database/FileCopy.h"
 #include "platform/database/TextRules.h"
 
 #include <QDir>
@@ -95,23 +96,11 @@ void applyStep(sqlite3* db, int number, const QString& file) {
     }
 }
 
-void backUp(sqlite3* db, const QString& dbFile, int version) {
+void backUp(const QString& dbFile, int version) {
     QString target = dbFile + QStringLiteral(".bak-%1").arg(version);
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = dbFile + QStringLiteral(".bak-%1-%2").arg(version).arg(n);
-    Handle copy;
-    int rc = sqlite3_open_v2(target.toUtf8().constData(), &copy.db,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    if (rc != SQLITE_OK) fail(copy.db, rc, target);
-    // The backup interface copies a consistent image even while others use the file.
-    sqlite3_backup* b = sqlite3_backup_init(copy.db, "main", db, "main");
-    if (!b) fail(copy.db, sqlite3_errcode(copy.db), target);
-    do {
-        rc = sqlite3_backup_step(b, -1);
-        if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) sqlite3_sleep(100);
-    } while (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED);
-    sqlite3_backup_finish(b);
-    if (rc != SQLITE_DONE) fail(copy.db, rc, target);
+    copyDatabaseFile(dbFile, target);
 }
 
 Handle openFile(const QString& file, bool create) {
@@ -156,7 +145,7 @@ int applySchemaSteps(const QString& stepsDir, const QString& dbFile, bool backup
     int version = userVersion(h.db);
     auto next = steps.upper_bound(version);
     if (next == steps.end()) return version;
-    if (backupFirst) backUp(h.db, dbFile, version);
+    if (backupFirst) backUp(dbFile, version);
     for (; next != steps.end(); ++next) {
         applyStep(h.db, next->first, next->second);
         version = next->first;
