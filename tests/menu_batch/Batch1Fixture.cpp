@@ -1,6 +1,7 @@
 #include "Batch1Fixture.h"
 
 #include "platform/controls/ControlEvents.h"
+#include "platform/database/CriteriaText.h"
 #include "platform/dialogs/Dialogs.h"
 #include "support/SecondWorkstation.h"
 
@@ -58,24 +59,28 @@ QStringList Batch1Fixture::labelNames()
     return names;
 }
 
-void Batch1Fixture::refuseLabelInsert(const QString& name)
+namespace {
+
+void refuseOnLabels(const QString& databaseFile, const char* event, const char* row, const QString& name)
 {
-    SecondWorkstation other(pathOf(QStringLiteral("VORNA.MDB")));
-    other.exec(QStringLiteral("CREATE TRIGGER REFUSE_INSERT BEFORE INSERT ON TMPETI WHEN NEW.NOME = '%1' "
+    SecondWorkstation other(databaseFile);
+    other.exec(QStringLiteral("CREATE TRIGGER REFUSE_%1 BEFORE %1 ON TMPETI WHEN %2.NOME = %3 "
                               "BEGIN SELECT RAISE(ABORT, 'row held'); END")
-                   .arg(name)
+                   .arg(QLatin1String(event), QLatin1String(row), db::quoted(name))
                    .toUtf8()
                    .constData());
 }
 
+}  // namespace
+
+void Batch1Fixture::refuseLabelInsert(const QString& name)
+{
+    refuseOnLabels(pathOf(QStringLiteral("VORNA.MDB")), "INSERT", "NEW", name);
+}
+
 void Batch1Fixture::refuseLabelDelete(const QString& name)
 {
-    SecondWorkstation other(pathOf(QStringLiteral("VORNA.MDB")));
-    other.exec(QStringLiteral("CREATE TRIGGER REFUSE_DELETE BEFORE DELETE ON TMPETI WHEN OLD.NOME = '%1' "
-                              "BEGIN SELECT RAISE(ABORT, 'row held'); END")
-                   .arg(name)
-                   .toUtf8()
-                   .constData());
+    refuseOnLabels(pathOf(QStringLiteral("VORNA.MDB")), "DELETE", "OLD", name);
 }
 
 QStringList Batch1Fixture::column(const report::LaunchRecord& record, int column)
