@@ -167,6 +167,7 @@ void Form2::Form_Load()
     documentsTable_ = s.MainDatabase.openRecordset(QStringLiteral("DOCUMENTOS"));
     s.handOver.SecondCallerCode = Variant(0);
     MenuPasswordAction_ = 0;
+    TotalsClientCode = 0;
 }
 
 // However the main menu goes (its "Sair", its close box), the counts are taken

@@ -18,7 +18,13 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    shell::Form2& menu() { return static_cast<shell::Form2&>(windows::Form2()); }
+    // Loaded first, as the program has it before any caller sets its values.
+    shell::Form2& menu()
+    {
+        auto& form = static_cast<shell::Form2&>(windows::Form2());
+        form.Load();
+        return form;
+    }
 
     int addClient(const Fields& fields);
     int addDocument(const Fields& fields);
