@@ -28,7 +28,10 @@ Database Database::open(const QString& path) {
     }
     sqlite3_extended_result_codes(handle, 1);
     sqlite3_busy_timeout(handle, LockWaitMs);
-    text::registerOn(handle);
+    if (const int registered = text::registerOn(handle); registered != SQLITE_OK) {
+        sqlite3_close_v2(handle);
+        raiseSqlite(nullptr, registered);
+    }
 
     Database d;
     d.conn_ = std::make_shared<Connection>(handle, path);
