@@ -115,8 +115,11 @@ void Form1::Form_Load()
     db::Recordset& settings = SettingsRecordset_;
 
     run([&] { MarqueeText_ = MarqueeTextForDay(rt::Day(rt::Date())); });
-    run([&] { s.MainDatabase = db::Database::open(appFilePath(QStringLiteral("\\VORNA.MDB"))); });
-    run([&] { s.QuotationDatabase = db::Database::open(appFilePath(QStringLiteral("\\ATIBERA.MDB"))); });
+    // A file that cannot be written is named in its box.
+    const QString mainFile = appFilePath(QStringLiteral("\\VORNA.MDB"));
+    const QString quotationFile = appFilePath(QStringLiteral("\\ATIBERA.MDB"));
+    steps.run([&] { s.MainDatabase = db::Database::open(mainFile); }, mainFile);
+    steps.run([&] { s.QuotationDatabase = db::Database::open(quotationFile); }, quotationFile);
     run([&] { damus = connected(s.MainDatabase).openRecordset(QStringLiteral("DAMUS")); });
     run([&] { settings = connected(s.MainDatabase).openRecordset(QStringLiteral("REGISTRO")); });
 

@@ -6,6 +6,7 @@
 #include "platform/runtime/EngineError.h"
 #include "shell/ProgramEnd.h"
 
+#include <QDir>
 #include <new>
 
 namespace vorna::shell {
@@ -48,7 +49,7 @@ const QString Corrupted = QStringLiteral(
 
 QString MarqueeTextForDay(int dayOfMonth) { return Blanks30 + dayText(dayOfMonth); }
 
-StartupErrorTable::Entry StartupErrorTable::of(int errorNumber)
+StartupErrorTable::Entry StartupErrorTable::of(int errorNumber, const QString& file)
 {
     using O = Outcome;
     switch (errorNumber) {
@@ -67,6 +68,13 @@ StartupErrorTable::Entry StartupErrorTable::of(int errorNumber)
                                "OS TERMINAIS! CASO ESTE TERMINAL SEJA DESLIGADO SEM O CORRETO "
                                "FECHAMENTO DO ARQUIVO, SEU BANCO DE DADOS PODE SE CORROMPER E DADOS "
                                "SERÃO PERDIDOS!")};
+    case err::ReadOnly:
+        // Every later save would fail: the program ends before anything is written.
+        return {O::EndProgram,
+                (file.isEmpty() ? QStringLiteral("O BANCO DE DADOS")
+                                : QStringLiteral("O ARQUIVO ") + QDir::toNativeSeparators(file))
+                    + QStringLiteral(" NÃO PODE SER GRAVADO! PEÇA AO ADMINISTRADOR QUE VERIFIQUE AS "
+                                     "PERMISSÕES DE GRAVAÇÃO DO ARQUIVO E DA SUA PASTA.")};
     case err::UpdateWithoutAddNew: return {O::EndLoadSilently, {}};
     case err::NoCurrentRecord:
         return {O::EndProgram, QStringLiteral("O SISTEMA PERDEU OS DADOS DA CORRETORA/FILIAL.")};
@@ -102,7 +110,7 @@ int startupErrorNumber(const std::exception_ptr& failure)
     }
 }
 
-StartupStatements::Flow StartupStatements::run(const std::function<void()>& statement)
+StartupStatements::Flow StartupStatements::run(const std::function<void()>& statement, const QString& file)
 {
     if (ended())
         return flow_;
@@ -113,7 +121,7 @@ StartupStatements::Flow StartupStatements::run(const std::function<void()>& stat
     } catch (...) {
         failure = std::current_exception();
     }
-    const StartupErrorTable::Entry entry = StartupErrorTable::of(startupErrorNumber(failure));
+    const StartupErrorTable::Entry entry = StartupErrorTable::of(startupErrorNumber(failure), file);
     switch (entry.outcome) {
     case StartupErrorTable::Outcome::EndProgram:
         state().MessageText = Variant(entry.message);

@@ -27,7 +27,9 @@ struct StartupErrorTable {
         Outcome outcome;
         QString message;  // empty for a silent end
     };
-    static Entry of(int errorNumber);
+    // file: the database file the failing statement opens, named by the box of
+    // a file that cannot be written; empty for other statements.
+    static Entry of(int errorNumber, const QString& file = {});
 };
 
 // Runs the load step's statements one by one. A statement that fails is
@@ -38,8 +40,9 @@ class StartupStatements {
 public:
     enum class Flow { Next, EndedSilently, ProgramEnded };
 
-    // Runs one statement unless the load step has already ended.
-    Flow run(const std::function<void()>& statement);
+    // Runs one statement unless the load step has already ended; file as for
+    // StartupErrorTable::of.
+    Flow run(const std::function<void()>& statement, const QString& file = {});
     bool ended() const { return flow_ != Flow::Next; }
     Flow flow() const { return flow_; }
     // The load step goes on after a silent end (see the settings write-back).

@@ -4,9 +4,27 @@
 
 namespace vorna::db {
 
+namespace {
+
+// Half of a UTF-16 pair would become '?' in UTF-8, a wildcard to LIKE: it
+// becomes the replacement character instead, which no stored text holds.
+QString wellFormed(const QString& text)
+{
+    QString out = text;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        if (out[i].isHighSurrogate() && i + 1 < out.size() && out[i + 1].isLowSurrogate())
+            ++i;
+        else if (out[i].isSurrogate())
+            out[i] = QChar(QChar::ReplacementCharacter);
+    }
+    return out;
+}
+
+}  // namespace
+
 QString quoted(const QString& text)
 {
-    QString inside = text;
+    QString inside = wellFormed(text);
     inside.replace(u'\'', QStringLiteral("''"));
     return u'\'' + inside + u'\'';
 }
@@ -15,7 +33,7 @@ QString likeLiteral(const QString& text)
 {
     QString literal;
     literal.reserve(text.size() + 8);
-    for (QChar c : text) {
+    for (QChar c : wellFormed(text)) {
         if (c == u'*' || c == u'?' || c == u'#' || c == u'[')
             literal += u'[' + QString(c) + u']';
         else

@@ -4,7 +4,8 @@
 
 // The one way typed text enters a criteria or a report formula: as a quoted
 // constant, as a literal part of a LIKE pattern, or as a whole number. Nothing
-// a user types can change the shape of what it is put into.
+// a user types can change the shape of what it is put into; half of a UTF-16
+// pair in it stands as U+FFFD.
 namespace vorna::db {
 
 // A text constant: between apostrophes, each apostrophe doubled. Report

@@ -11,6 +11,16 @@ namespace vorna::db {
 namespace {
 // How long a write waits for another workstation's lock before giving up with 3260.
 constexpr int LockWaitMs = 1000;
+
+// Asked of the connection's own file layer, which is what creates the journal.
+bool folderWritable(sqlite3* handle, const QString& path) {
+    sqlite3_vfs* vfs = nullptr;
+    if (sqlite3_file_control(handle, "main", SQLITE_FCNTL_VFS_POINTER, &vfs) != SQLITE_OK || !vfs) return true;
+    const QByteArray folder = QFileInfo(path).absolutePath().toUtf8();
+    int writable = 1;
+    if (vfs->xAccess(vfs, folder.constData(), SQLITE_ACCESS_READWRITE, &writable) != SQLITE_OK) return true;
+    return writable != 0;
+}
 }  // namespace
 
 Database Database::open(const QString& path) {
@@ -26,9 +36,19 @@ Database Database::open(const QString& path) {
         if ((rc & 0xFF) == SQLITE_CANTOPEN) raise(err::FileNotFound, path);
         raiseSqlite(nullptr, rc);
     }
+    // SQLite answers a file it may not write by opening it read-only, and a folder
+    // it may not write by failing each later write (no room for the journal):
+    // either way every save would fail, so the open says so at once.
+    if (sqlite3_db_readonly(handle, "main") == 1 || !folderWritable(handle, path)) {
+        sqlite3_close_v2(handle);
+        raise(err::ReadOnly, path);
+    }
     sqlite3_extended_result_codes(handle, 1);
     sqlite3_busy_timeout(handle, LockWaitMs);
-    text::registerOn(handle);
+    if (const int registered = text::registerOn(handle); registered != SQLITE_OK) {
+        sqlite3_close_v2(handle);
+        raiseSqlite(nullptr, registered);
+    }
 
     Database d;
     d.conn_ = std::make_shared<Connection>(handle, path);

@@ -16,7 +16,8 @@ struct TableInfo;
 class Database {
 public:
     Database() = default;
-    // Throws EngineError 3024 when the file is missing; never creates a file.
+    // Throws EngineError 3024 when the file is missing, 3027 when the file or its
+    // folder cannot be written; never creates a file.
     static Database open(const QString& path);
 
     bool isOpen() const { return bool(conn_); }

@@ -1,6 +1,7 @@
 #include "platform/database/FileCopy.h"
 
 #include "platform/database/Connection.h"
+#include "platform/database/SqliteFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -38,14 +39,8 @@ void backUp(const QString& source, const QString& target)
     rc = sqlite3_open_v2(target.toUtf8().constData(), &to.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                          nullptr);
     if (rc != SQLITE_OK) fail(to.db, rc, target);
-    sqlite3_backup* b = sqlite3_backup_init(to.db, "main", from.db, "main");
-    if (!b) fail(to.db, sqlite3_extended_errcode(to.db), target);
-    do {
-        rc = sqlite3_backup_step(b, -1);
-        if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) sqlite3_sleep(100);
-    } while (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED);
-    sqlite3_backup_finish(b);
-    if (rc != SQLITE_DONE) fail(from.db, rc, source);
+    rc = backupWhole(from.db, to.db);
+    if (rc != SQLITE_DONE) fail(to.db, rc, target);
 }
 
 }  // namespace

@@ -1,8 +1,7 @@
 #include "platform/database/SchemaSteps.h"
 
 #include "platform/database/Connection.h"
-#include "platform/database/FileCopy.h"
-#include "platform/database/TextRules.h"
+#include "platform/database/SqliteFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,26 +12,6 @@
 namespace vorna::db {
 
 namespace {
-
-struct Handle {
-    sqlite3* db = nullptr;
-    ~Handle() { sqlite3_close_v2(db); }
-};
-
-[[noreturn]] void fail(sqlite3* db, int rc, const QString& where) {
-    try {
-        raiseSqlite(db, rc);
-    } catch (const EngineError& e) {
-        throw EngineError(e.number(), where + QStringLiteral(": ") + QString::fromUtf8(sqlite3_errmsg(db)));
-    }
-}
-
-void exec(sqlite3* db, const QByteArray& sql, const QString& where) {
-    char* message = nullptr;
-    const int rc = sqlite3_exec(db, sql.constData(), nullptr, nullptr, &message);
-    sqlite3_free(message);
-    if (rc != SQLITE_OK) fail(db, sqlite3_extended_errcode(db), where);
-}
 
 std::map<int, QString> readSteps(const QString& dir) {
     const QDir d(dir);
@@ -56,7 +35,7 @@ int userVersion(sqlite3* db) {
     if (sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW)
         v = sqlite3_column_int(s, 0);
     const int rc = sqlite3_finalize(s);
-    if (rc != SQLITE_OK) fail(db, rc, QStringLiteral("PRAGMA user_version"));
+    if (rc != SQLITE_OK) raiseSqliteAt(db, rc, QStringLiteral("PRAGMA user_version"));
     return v;
 }
 
@@ -73,45 +52,27 @@ void refuseNumericTextColumns(sqlite3* db, const QString& where) {
                  QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 1)));
     }
     rc = sqlite3_finalize(s);
-    if (rc != SQLITE_OK) fail(db, rc, where);
+    if (rc != SQLITE_OK) raiseSqliteAt(db, rc, where);
     if (!column.isEmpty())
         raise(err::Reserved, where + QStringLiteral(": a coluna ") + column +
                                  QStringLiteral(" deve ser declarada LONGTEXT, não MEMO"));
 }
 
-void applyStep(sqlite3* db, int number, const QString& file) {
+void applyStep(const SqliteFile& db, int number, const QString& file) {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly)) raise(err::FileNotFound, file);
     const QByteArray script = f.readAll();
     const QString where = QFileInfo(file).fileName();
-    exec(db, "BEGIN IMMEDIATE", where);
+    db.exec("BEGIN IMMEDIATE", where);
     try {
-        exec(db, script, where);
-        refuseNumericTextColumns(db, where);
-        exec(db, "PRAGMA user_version = " + QByteArray::number(number), where);
-        exec(db, "COMMIT", where);
+        db.exec(script, where);
+        refuseNumericTextColumns(db.db, where);
+        db.exec("PRAGMA user_version = " + QByteArray::number(number), where);
+        db.exec("COMMIT", where);
     } catch (...) {
-        if (!sqlite3_get_autocommit(db)) sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        if (!sqlite3_get_autocommit(db.db)) sqlite3_exec(db.db, "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
     }
-}
-
-void backUp(const QString& dbFile, int version) {
-    QString target = dbFile + QStringLiteral(".bak-%1").arg(version);
-    for (int n = 2; QFileInfo::exists(target); ++n)
-        target = dbFile + QStringLiteral(".bak-%1-%2").arg(version).arg(n);
-    copyDatabaseFile(dbFile, target);
-}
-
-Handle openFile(const QString& file, bool create) {
-    Handle h;
-    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
-    const int rc = sqlite3_open_v2(file.toUtf8().constData(), &h.db, flags, nullptr);
-    if (rc != SQLITE_OK) fail(h.db, rc, file);
-    sqlite3_extended_result_codes(h.db, 1);
-    sqlite3_busy_timeout(h.db, 5000);
-    text::registerOn(h.db);
-    return h;
 }
 
 }  // namespace
@@ -125,9 +86,9 @@ int applySchemaSteps(const QString& stepsDir, const QString& dbFile, bool backup
         QFile::remove(building);
         int version = 0;
         try {
-            Handle h = openFile(building, true);
+            SqliteFile h = SqliteFile::open(building, true);
             for (const auto& [number, file] : steps) {
-                applyStep(h.db, number, file);
+                applyStep(h, number, file);
                 version = number;
             }
         } catch (...) {
@@ -141,13 +102,13 @@ int applySchemaSteps(const QString& stepsDir, const QString& dbFile, bool backup
         return version;
     }
 
-    Handle h = openFile(dbFile, false);
+    SqliteFile h = SqliteFile::open(dbFile, false);
     int version = userVersion(h.db);
     auto next = steps.upper_bound(version);
     if (next == steps.end()) return version;
-    if (backupFirst) backUp(dbFile, version);
+    if (backupFirst) copyAside(h.db, dbFile, QStringLiteral(".bak-%1").arg(version));
     for (; next != steps.end(); ++next) {
-        applyStep(h.db, next->first, next->second);
+        applyStep(h, next->first, next->second);
         version = next->first;
     }
     return version;

@@ -18,7 +18,9 @@ namespace vorna::db::text {
 inline constexpr const char* CollationName = "VORNA_NOCASE";
 inline constexpr const char* LikeFunctionName = "VORNA_LIKE";
 
-void registerOn(sqlite3* db);
+// Registers both on the connection; SQLite's result code (SQLITE_OK).
+// The same registration is built as the loadable extension libvorna_sqlite.
+int registerOn(sqlite3* db);
 
 // -1, 0 or 1, comparing two UTF-8 texts without letter case.
 int compareNoCase(const char* a, int aLen, const char* b, int bLen);

@@ -2,6 +2,7 @@
 
 #include "platform/database/CriteriaText.h"
 
+#include <QStringList>
 #include <algorithm>
 
 namespace vorna::report {
@@ -35,106 +36,103 @@ QString describe(const Token& t)
     }
 }
 
-std::vector<Token> tokenize(const QString& s)
+// The token that starts at i (blanks skipped), i moving past it. The parser
+// reads one token at a time, so a text nested too deep is refused where the
+// nesting passes the limit, without reading the rest.
+Token lex(const QString& s, qsizetype& i)
 {
-    std::vector<Token> out;
-    qsizetype i = 0;
     const qsizetype n = s.size();
-    while (true) {
-        while (i < n && s[i].isSpace())
-            ++i;
-        Token t;
-        t.position = int(i + 1);
-        if (i >= n) {
-            out.push_back(t);
-            return out;
-        }
-        const QChar c = s[i];
-        if (c.isDigit() || (c == u'.' && i + 1 < n && s[i + 1].isDigit())) {
-            qsizetype j = i;
+    while (i < n && s[i].isSpace())
+        ++i;
+    Token t;
+    t.position = int(i + 1);
+    if (i >= n)
+        return t;
+    const QChar c = s[i];
+    if (c.isDigit() || (c == u'.' && i + 1 < n && s[i + 1].isDigit())) {
+        qsizetype j = i;
+        while (j < n && s[j].isDigit())
+            ++j;
+        if (j < n && s[j] == u'.') {
+            ++j;
             while (j < n && s[j].isDigit())
                 ++j;
-            if (j < n && s[j] == u'.') {
-                ++j;
-                while (j < n && s[j].isDigit())
-                    ++j;
-            }
-            if (j < n && isWordChar(s[j]))
-                throw FormulaError(QStringLiteral("número mal escrito: \"%1\"").arg(s.mid(i, j - i + 1)),
-                                   t.position);
-            t.type = Token::Type::Number;
-            t.text = s.mid(i, j - i);
-            t.number = t.text.toDouble();
-            i = j;
-        } else if (c == u'\'' || c == u'"') {
-            // A doubled quote stands for one quote inside the text.
-            QString value;
-            qsizetype j = i + 1;
-            bool closed = false;
-            while (j < n) {
-                if (s[j] == c) {
-                    if (j + 1 < n && s[j + 1] == c) {
-                        value += c;
-                        j += 2;
-                        continue;
-                    }
-                    closed = true;
-                    break;
-                }
-                value += s[j++];
-            }
-            if (!closed)
-                throw FormulaError(QStringLiteral("texto sem aspas de fechamento"), t.position);
-            t.type = Token::Type::Text;
-            t.text = value;
-            i = j + 1;
-        } else if (c == u'{') {
-            const qsizetype close = s.indexOf(u'}', i + 1);
-            if (close < 0)
-                throw FormulaError(QStringLiteral("falta a chave de fechamento \"}\""), t.position);
-            const QString inner = s.mid(i + 1, close - i - 1).trimmed();
-            if (inner.startsWith(u'@')) {
-                t.type = Token::Type::Named;
-                t.text = inner.mid(1).trimmed();
-                if (t.text.isEmpty() || !std::all_of(t.text.begin(), t.text.end(), isWordChar))
-                    throw FormulaError(QStringLiteral("nome de fórmula mal escrito: {%1}").arg(inner),
-                                       t.position);
-            } else {
-                const qsizetype dot = inner.indexOf(u'.');
-                t.type = Token::Type::Field;
-                t.text = inner.left(dot).trimmed();
-                t.field = inner.mid(dot + 1).trimmed();
-                if (dot < 0 || t.text.isEmpty() || t.field.isEmpty())
-                    throw FormulaError(QStringLiteral("campo mal escrito: {%1} (use {TABELA.CAMPO})").arg(inner),
-                                       t.position);
-            }
-            i = close + 1;
-        } else if (isWordChar(c)) {
-            qsizetype j = i;
-            while (j < n && isWordChar(s[j]))
-                ++j;
-            t.type = Token::Type::Word;
-            t.text = s.mid(i, j - i);
-            i = j;
-        } else {
-            static const QString twoChar[] = {QStringLiteral("<>"), QStringLiteral("<="),
-                                              QStringLiteral(">=")};
-            t.type = Token::Type::Symbol;
-            t.text = QString(c);
-            for (const QString& op : twoChar)
-                if (s.mid(i, 2) == op)
-                    t.text = op;
-            if (!QStringLiteral("=<>(),-").contains(c))
-                throw FormulaError(QStringLiteral("caractere inesperado \"%1\"").arg(c), t.position);
-            i += t.text.size();
         }
-        out.push_back(t);
+        if (j < n && isWordChar(s[j]))
+            throw FormulaError(QStringLiteral("número mal escrito: \"%1\"").arg(s.mid(i, j - i + 1)),
+                               t.position);
+        t.type = Token::Type::Number;
+        t.text = s.mid(i, j - i);
+        t.number = t.text.toDouble();
+        i = j;
+    } else if (c == u'\'' || c == u'"') {
+        // A doubled quote stands for one quote inside the text.
+        QString value;
+        qsizetype j = i + 1;
+        bool closed = false;
+        while (j < n) {
+            if (s[j] == c) {
+                if (j + 1 < n && s[j + 1] == c) {
+                    value += c;
+                    j += 2;
+                    continue;
+                }
+                closed = true;
+                break;
+            }
+            value += s[j++];
+        }
+        if (!closed)
+            throw FormulaError(QStringLiteral("texto sem aspas de fechamento"), t.position);
+        t.type = Token::Type::Text;
+        t.text = value;
+        i = j + 1;
+    } else if (c == u'{') {
+        const qsizetype close = s.indexOf(u'}', i + 1);
+        if (close < 0)
+            throw FormulaError(QStringLiteral("falta a chave de fechamento \"}\""), t.position);
+        const QString inner = s.mid(i + 1, close - i - 1).trimmed();
+        if (inner.startsWith(u'@')) {
+            t.type = Token::Type::Named;
+            t.text = inner.mid(1).trimmed();
+            if (t.text.isEmpty() || !std::all_of(t.text.begin(), t.text.end(), isWordChar))
+                throw FormulaError(QStringLiteral("nome de fórmula mal escrito: {%1}").arg(inner),
+                                   t.position);
+        } else {
+            const qsizetype dot = inner.indexOf(u'.');
+            t.type = Token::Type::Field;
+            t.text = inner.left(dot).trimmed();
+            t.field = inner.mid(dot + 1).trimmed();
+            if (dot < 0 || t.text.isEmpty() || t.field.isEmpty())
+                throw FormulaError(QStringLiteral("campo mal escrito: {%1} (use {TABELA.CAMPO})").arg(inner),
+                                   t.position);
+        }
+        i = close + 1;
+    } else if (isWordChar(c)) {
+        qsizetype j = i;
+        while (j < n && isWordChar(s[j]))
+            ++j;
+        t.type = Token::Type::Word;
+        t.text = s.mid(i, j - i);
+        i = j;
+    } else {
+        static const QString twoChar[] = {QStringLiteral("<>"), QStringLiteral("<="),
+                                          QStringLiteral(">=")};
+        t.type = Token::Type::Symbol;
+        t.text = QString(c);
+        for (const QString& op : twoChar)
+            if (s.mid(i, 2) == op)
+                t.text = op;
+        if (!QStringLiteral("=<>(),-").contains(c))
+            throw FormulaError(QStringLiteral("caractere inesperado \"%1\"").arg(c), t.position);
+        i += t.text.size();
     }
+    return t;
 }
 
 class Parser {
 public:
-    explicit Parser(const QString& text) : tokens_(tokenize(text)) {}
+    explicit Parser(const QString& text) : text_(text) { current_ = lex(text_, at_); }
 
     Formula parseWhole()
     {
@@ -145,8 +143,24 @@ public:
         return f;
     }
 
-    const Token& peek() const { return tokens_[pos_]; }
-    const Token& next() { return tokens_[pos_ < tokens_.size() - 1 ? pos_++ : pos_]; }
+    // A text error further on (an apostrophe typed inside a text) tells more than
+    // what the parser met first: the rest is read for one after a parse error.
+    // Not after a limit: a huge text is refused without reading it.
+    void readRest()
+    {
+        if (!limitReached_)
+            while (next().type != Token::Type::End) {
+            }
+    }
+
+    const Token& peek() const { return current_; }
+    Token next()
+    {
+        Token t = current_;
+        if (t.type != Token::Type::End)
+            current_ = lex(text_, at_);
+        return t;
+    }
 
     bool isWord(const char* w) const
     {
@@ -174,15 +188,33 @@ private:
     }
 
     // Limits far above any formula the program builds: an absurd text is
-    // refused instead of exhausting the stack (reading it or freeing its tree).
+    // refused instead of exhausting the stack (reading it or freeing its tree),
+    // and SQLite takes whatever the parser takes: its own parser stops at about
+    // a hundred pending symbols, three or so for each level of sqlNesting.
     static constexpr int MaxNesting = 50;
     static constexpr int MaxJoins = 500;
+    static constexpr int MaxSqlNesting = 24;
+
+    // The node with its arguments, refused when its SQL would nest too deep.
+    Formula done(const std::shared_ptr<FormulaNode>& n)
+    {
+        int inner = 0;
+        for (const Formula& a : n->args)
+            inner = std::max(inner, a->sqlNesting);
+        n->sqlNesting = inner + sqlLevels(n->kind);
+        if (n->sqlNesting > MaxSqlNesting) {
+            limitReached_ = true;
+            throw FormulaError(QStringLiteral("aninhamento profundo demais"), n->position);
+        }
+        return n;
+    }
     class Deeper {
     public:
         Deeper(Parser& p) : p_(p)
         {
             if (++p_.depth_ > MaxNesting) {
                 --p_.depth_;
+                p_.limitReached_ = true;
                 throw FormulaError(QStringLiteral("aninhamento profundo demais"), p_.peek().position);
             }
         }
@@ -195,32 +227,41 @@ private:
     };
     int joinAt()
     {
-        if (++joins_ > MaxJoins)
+        if (++joins_ > MaxJoins) {
+            limitReached_ = true;
             throw FormulaError(QStringLiteral("condições demais"), peek().position);
+        }
         return next().position;
     }
 
+    // A run of one operator is one node with every term: its SQL stays as flat.
     Formula orExpr()
     {
         Deeper deeper(*this);
-        Formula left = andExpr();
+        Formula first = andExpr();
+        if (!isWord("or"))
+            return first;
+        auto n = node(FormulaNode::Kind::Or, peek().position);
+        n->args = {first};
         while (isWord("or")) {
-            auto n = node(FormulaNode::Kind::Or, joinAt());
-            n->args = {left, andExpr()};
-            left = n;
+            joinAt();
+            n->args.push_back(andExpr());
         }
-        return left;
+        return done(n);
     }
 
     Formula andExpr()
     {
-        Formula left = notExpr();
+        Formula first = notExpr();
+        if (!isWord("and"))
+            return first;
+        auto n = node(FormulaNode::Kind::And, peek().position);
+        n->args = {first};
         while (isWord("and")) {
-            auto n = node(FormulaNode::Kind::And, joinAt());
-            n->args = {left, notExpr()};
-            left = n;
+            joinAt();
+            n->args.push_back(notExpr());
         }
-        return left;
+        return done(n);
     }
 
     Formula notExpr()
@@ -229,7 +270,7 @@ private:
             Deeper deeper(*this);
             auto n = node(FormulaNode::Kind::Not, next().position);
             n->args = {notExpr()};
-            return n;
+            return done(n);
         }
         return comparison();
     }
@@ -245,7 +286,7 @@ private:
                 auto n = node(FormulaNode::Kind::Compare, next().position);
                 n->op = op;
                 n->args = {left, operand()};
-                return n;
+                return done(n);
             }
         }
         if (isWord("in")) {
@@ -256,7 +297,7 @@ private:
                                    peek().position);
             next();
             n->args = {left, low, operand()};
-            return n;
+            return done(n);
         }
         return left;
     }
@@ -267,7 +308,7 @@ private:
             Deeper deeper(*this);
             auto n = node(FormulaNode::Kind::Negate, next().position);
             n->args = {operand()};
-            return n;
+            return done(n);
         }
         return primary();
     }
@@ -290,12 +331,12 @@ private:
             auto n = node(FormulaNode::Kind::Field, t.position);
             n->text = t.text;
             n->field = t.field;
-            return n;
+            return done(n);
         }
         case Token::Type::Named: {
             auto n = node(FormulaNode::Kind::Named, t.position);
             n->text = t.text;
-            return n;
+            return done(n);
         }
         case Token::Type::Symbol:
             if (t.text == u'(') {
@@ -331,16 +372,37 @@ private:
                 n->args.push_back(orExpr());
             }
             expectSymbol(")");
-            return n;
+            return done(n);
         }
         throw FormulaError(QStringLiteral("palavra desconhecida \"%1\"").arg(name.text), name.position);
     }
 
-    std::vector<Token> tokens_;
-    size_t pos_ = 0;
+    const QString& text_;
+    qsizetype at_ = 0;
+    Token current_;
     int depth_ = 0;
     int joins_ = 0;
+    bool limitReached_ = false;
 };
+
+}  // namespace
+
+int sqlLevels(FormulaNode::Kind kind)
+{
+    using K = FormulaNode::Kind;
+    switch (kind) {
+    case K::Number:
+    case K::Text:
+    case K::Today: return 0;
+    case K::Day:   // CAST(substr(x, ...) AS INTEGER)
+    case K::Month:
+    case K::Year:
+    case K::DateOf: return 2;   // printf(..., CAST(x AS INTEGER), ...)
+    default: return 1;   // (x ...), a yes/no field as (F <> 0), a named formula at least
+    }
+}
+
+namespace {
 
 QString numberText(double v)
 {
@@ -354,7 +416,12 @@ Formula parseFormula(const QString& text)
     if (text.trimmed().isEmpty())
         return nullptr;
     Parser p(text);
-    return p.parseWhole();
+    try {
+        return p.parseWhole();
+    } catch (const FormulaError&) {
+        p.readRest();
+        throw;
+    }
 }
 
 FormulaAssignment parseAssignment(const QString& text)
@@ -404,8 +471,13 @@ QString formulaText(const Formula& f)
     }
     case K::InRange:
         return QStringLiteral("(%1 in %2 to %3)").arg(formulaText(a[0]), formulaText(a[1]), formulaText(a[2]));
-    case K::And: return QStringLiteral("(%1 and %2)").arg(formulaText(a[0]), formulaText(a[1]));
-    case K::Or: return QStringLiteral("(%1 or %2)").arg(formulaText(a[0]), formulaText(a[1]));
+    case K::And:
+    case K::Or: {
+        QStringList terms;
+        for (const Formula& term : a)
+            terms << formulaText(term);
+        return u'(' + terms.join(f->kind == K::And ? QStringLiteral(" and ") : QStringLiteral(" or ")) + u')';
+    }
     case K::Not: return QStringLiteral("not %1").arg(formulaText(a[0]));
     }
     return {};

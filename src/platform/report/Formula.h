@@ -50,10 +50,16 @@ struct FormulaNode {
     QString text;    // the text constant, the table of a field, the name of a named formula
     QString field;   // the field of a field reference
     int position = 0;
+    // And and Or hold every term of a run of the operator, two or more.
     std::vector<std::shared_ptr<const FormulaNode>> args;
+    // How deep the node's SQL nests (sqlLevels along the deepest path).
+    int sqlNesting = 0;
 };
 
 using Formula = std::shared_ptr<const FormulaNode>;
+
+// The levels of parentheses and calls a node's SQL puts around its arguments.
+int sqlLevels(FormulaNode::Kind kind);
 
 // The formula's parse tree; nullptr for a blank text (no condition at all).
 // Throws FormulaError.

@@ -345,26 +345,34 @@ SqlExpr FormulaCompiler::compileNode(const FormulaNode& n) const
     }
     case K::And:
     case K::Or: {
-        const SqlExpr a = compileNode(*n.args[0]);
-        const SqlExpr b = compileNode(*n.args[1]);
-        const QString word = n.kind == K::And ? QStringLiteral("and") : QStringLiteral("or");
-        expectType(a, ValueType::Boolean, QStringLiteral("\"%1\"").arg(word), n.position);
-        expectType(b, ValueType::Boolean, QStringLiteral("\"%1\"").arg(word), n.position);
         const bool isAnd = n.kind == K::And;
-        // A known side decides or drops out, as it would row by row.
-        for (const auto& [known, other] : {std::pair{&a, &b}, std::pair{&b, &a}}) {
-            if (!known->constant)
-                continue;
-            const bool v = known->value.numberValue() != 0;
-            if (isAnd != v)
-                return constantOf(ValueType::Boolean, Variant(v));
-            return *other;
+        const QString word = isAnd ? QStringLiteral("and") : QStringLiteral("or");
+        // A known term decides or drops out, as it would row by row; the others
+        // stay one flat run.
+        std::vector<SqlExpr> compiled;
+        for (const Formula& arg : n.args) {
+            compiled.push_back(compileNode(*arg));
+            expectType(compiled.back(), ValueType::Boolean, QStringLiteral("\"%1\"").arg(word), n.position);
         }
+        std::vector<SqlExpr> terms;
+        for (SqlExpr& t : compiled) {
+            if (!t.constant)
+                terms.push_back(std::move(t));
+            else if (isAnd != (t.value.numberValue() != 0))
+                return constantOf(ValueType::Boolean, Variant(!isAnd));
+        }
+        if (terms.empty())
+            return constantOf(ValueType::Boolean, Variant(isAnd));
+        if (terms.size() == 1)
+            return terms.front();
         SqlExpr e;
         e.type = ValueType::Boolean;
-        e.params = a.params;
-        e.params.insert(e.params.end(), b.params.begin(), b.params.end());
-        e.sql = QStringLiteral("(%1 %2 %3)").arg(a.sql, isAnd ? QStringLiteral("AND") : QStringLiteral("OR"), b.sql);
+        QStringList sql;
+        for (const SqlExpr& t : terms) {
+            e.params.insert(e.params.end(), t.params.begin(), t.params.end());
+            sql << t.sql;
+        }
+        e.sql = u'(' + sql.join(isAnd ? QStringLiteral(" AND ") : QStringLiteral(" OR ")) + u')';
         return e;
     }
     case K::Not: {

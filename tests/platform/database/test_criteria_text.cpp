@@ -10,7 +10,8 @@ const char* const NamesSql = R"(
 CREATE TABLE PESSOAS (CODIGO INTEGER PRIMARY KEY, NOME TEXT(50));
 INSERT INTO PESSOAS VALUES (1, 'PEDRO D''AVILA'), (2, 'PEDRO DAVILA'), (3, 'LOJA * CENTRAL'),
   (4, 'LOJA X CENTRAL'), (5, 'ITEM #1'), (6, 'ITEM 21'), (7, 'QUEM?'), (8, 'QUEMA'),
-  (9, 'CASA [A]'), (10, 'CASA A'), (11, 'A'' OR ''1''=''1');
+  (9, 'CASA [A]'), (10, 'CASA A'), (11, 'A'' OR ''1''=''1'), (12, 'SILVA'), (13, 'SILVIA'), (14, 'SIL?'),
+  (15, 'JOÃO 😀');
 )";
 
 class CriteriaTextTest : public EngineTest {
@@ -48,6 +49,32 @@ TEST_F(CriteriaTextTest, TypedTextMatchesOnlyItself)
         EXPECT_EQ(found(containsCriteria(QStringLiteral("NOME"), typed)), c.contains) << c.typed;
         EXPECT_EQ(found(equalsCriteria(QStringLiteral("NOME"), typed)), c.equals) << c.typed;
     }
+}
+
+// Text pasted from elsewhere may hold half of a UTF-16 pair; it must not turn
+// into a wildcard on its way to UTF-8.
+TEST_F(CriteriaTextTest, ALoneSurrogateMatchesOnlyItself)
+{
+    const QChar high(0xD800), low(0xDC00);
+    const struct {
+        QString typed;
+        std::vector<int> contains;
+        std::vector<int> equals;
+    } cases[] = {
+        {QString(high), {}, {}},
+        {QString(low), {}, {}},
+        {QStringLiteral("SIL") + low + u'A', {}, {}},
+        {QStringLiteral("SIL") + high, {}, {}},
+        {QString(low) + high, {}, {}},
+        {QStringLiteral("JOÃO ") + high, {}, {}},
+        {QStringLiteral("😀"), {15}, {}},   // a whole pair stays what it is
+        {QStringLiteral("JOÃO 😀"), {15}, {15}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(found(containsCriteria(QStringLiteral("NOME"), c.typed)), c.contains) << c.typed.toStdString();
+        EXPECT_EQ(found(equalsCriteria(QStringLiteral("NOME"), c.typed)), c.equals) << c.typed.toStdString();
+    }
+    EXPECT_EQ(likeLiteral(QStringLiteral("A") + high), QStringLiteral("A\uFFFD"));
 }
 
 TEST(CriteriaTextBuilder, QuotesAndEscapes)
