@@ -1,3 +1,4 @@
+#include "documents/DocumentFields.h"
 #include "documents/Form14.h"
 #include "documents/StatusColours.h"
 
@@ -11,23 +12,6 @@ namespace {
 
 const QColor ClearedText(0, 0, 255);
 
-template <class Control>
-Control* named(QWidget* window, const QString& name)
-{
-    return window->findChild<Control*>(name);
-}
-
-// Controls by name prefix and numbers: "Text", {1, 2, 3} for Text1 to Text3.
-template <class Control>
-std::vector<Control*> numbered(QWidget* window, const char* prefix, std::initializer_list<int> numbers)
-{
-    std::vector<Control*> controls;
-    for (int n : numbers)
-        if (Control* c = named<Control>(window, QString::fromLatin1(prefix) + QString::number(n)))
-            controls.push_back(c);
-    return controls;
-}
-
 void emptyDateBox(ui::MaskEdBox* box)
 {
     box->setMask(QString());
@@ -36,6 +20,64 @@ void emptyDateBox(ui::MaskEdBox* box)
 }
 
 }  // namespace
+
+// Every control is reached through the window's own pointers: the clear runs
+// before each show.
+void ClearDocumentControls(const DocumentFields& window)
+{
+    Ui::Form14& u = window.ui;
+    for (QWidget* c : std::initializer_list<QWidget*>{u.Combo2, u.Combo3, u.Combo5, u.Text4})
+        c->setEnabled(true);
+
+    for (ui::TextBox* box : {u.Text1,  u.Text2,  u.Text3,  u.Text4,  u.Text5,  u.Text7,  u.Text8,
+                             u.Text9,  u.Text10, u.Text11, u.Text12, u.Text13, u.Text14, u.Text15,
+                             u.Text17, u.Text18, u.Text19, u.Text20, u.Text21, u.Text25, u.Text26,
+                             u.Text29, u.Text31, u.Text32, u.Text33, u.Text34, u.Text35})
+        box->setText(QString());
+    u.Text6->setPlainText(QString());
+    u.List1->Clear();
+
+    for (ui::MaskEdBox* box : {u.MaskEdBox1, u.MaskEdBox2, u.MaskEdBox3, u.MaskEdBox4, u.MaskEdBox5, u.MaskEdBox6})
+        box->setText(QStringLiteral("0"));
+    u.MaskEdBox59->setEnabled(true);
+    for (ui::MaskEdBox* box : {u.MaskEdBox7, u.MaskEdBox8, u.MaskEdBox9, u.MaskEdBox56, u.MaskEdBox58, u.MaskEdBox59,
+                               u.MaskEdBox60, u.MaskEdBox61})
+        emptyDateBox(box);
+    for (ui::MaskEdBox* box : {u.MaskEdBox10, u.MaskEdBox11, u.MaskEdBox12, u.MaskEdBox13, u.MaskEdBox14,
+                               u.MaskEdBox15, u.MaskEdBox16, u.MaskEdBox17, u.MaskEdBox18, u.MaskEdBox19,
+                               u.MaskEdBox81, u.MaskEdBox57, u.MaskEdBox80, u.MaskEdBox75, u.MaskEdBox76,
+                               u.MaskEdBox82, u.MaskEdBox77})
+        box->setText(QStringLiteral("0"));
+    u.MaskEdBox78->setText(QString());
+    u.MaskEdBox83->setText(QString());
+
+    u.Option1->setValue(false);
+    u.Option2->setValue(false);
+    for (ui::CheckBox* box : {u.Check1, u.Check9, u.Check3, u.Check4, u.Check6, u.Check7})
+        box->setValue(ui::CheckBox::Unchecked);
+    u.Check5->setEnabled(true);
+    u.Check5->setValue(ui::CheckBox::Checked);
+
+    for (ui::PickList* list : {u.Combo3, u.Combo4, u.Combo5, u.Combo6, u.Combo7, u.Combo8, u.Combo9, u.Combo10,
+                               u.Combo11, u.Combo12, u.Combo13, u.Combo14, u.Combo15, u.Combo16, u.Combo17,
+                               u.Combo18, u.Combo19})
+        list->setText(QString());
+    u.List1->Clear();
+    for (ui::PickList* list : {u.Combo1, u.Combo2, u.Combo3, u.Combo4, u.Combo5, u.Combo6, u.Combo7, u.Combo8,
+                               u.Combo9, u.Combo10, u.Combo11, u.Combo12, u.Combo13, u.Combo14, u.Combo18, u.Combo19})
+        list->setListIndex(-1);
+
+    for (ui::MaskEdBox* box : {u.MaskEdBox20, u.MaskEdBox21, u.MaskEdBox22, u.MaskEdBox23, u.MaskEdBox24,
+                               u.MaskEdBox25, u.MaskEdBox26, u.MaskEdBox27, u.MaskEdBox28, u.MaskEdBox29,
+                               u.MaskEdBox30, u.MaskEdBox31, u.MaskEdBox62, u.MaskEdBox63, u.MaskEdBox64,
+                               u.MaskEdBox65, u.MaskEdBox66, u.MaskEdBox67, u.MaskEdBox68, u.MaskEdBox69,
+                               u.MaskEdBox70, u.MaskEdBox71, u.MaskEdBox72, u.MaskEdBox73})
+        box->setEnabled(true);
+
+    // Undoes the status colours.
+    for (QWidget* c : window.statusColoured)
+        setTextColour(*c, ClearedText);
+}
 
 void Form14::ClearDocumentForm()
 {
@@ -53,55 +95,7 @@ void Form14::ClearDocumentForm()
     values_.PreviousProducerCode = {};
     values_.PreviousProducerCode5 = 0;
 
-    for (QWidget* c : std::initializer_list<QWidget*>{ui->Combo2, ui->Combo3, ui->Combo5, ui->Text4})
-        c->setEnabled(true);
-
-    for (ui::TextBox* box : numbered<ui::TextBox>(this, "Text", {1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 13, 14, 15, 17,
-                                                               18, 19, 20, 21, 25, 26, 29, 31, 32, 33, 34, 35}))
-        box->setText(QString());
-    ui->Text6->setPlainText(QString());
-    ui->List1->Clear();
-
-    for (ui::MaskEdBox* box : numbered<ui::MaskEdBox>(this, "MaskEdBox", {1, 2, 3, 4, 5, 6}))
-        box->setText(QStringLiteral("0"));
-    ui->MaskEdBox59->setEnabled(true);
-    for (ui::MaskEdBox* box : numbered<ui::MaskEdBox>(this, "MaskEdBox", {7, 8, 9, 56, 58, 59, 60, 61}))
-        emptyDateBox(box);
-    for (ui::MaskEdBox* box : numbered<ui::MaskEdBox>(
-             this, "MaskEdBox", {10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 81, 57, 80, 75, 76, 82, 77}))
-        box->setText(QStringLiteral("0"));
-    ui->MaskEdBox78->setText(QString());
-    ui->MaskEdBox83->setText(QString());
-
-    ui->Option1->setValue(false);
-    ui->Option2->setValue(false);
-    for (ui::CheckBox* box : {ui->Check1, ui->Check9, ui->Check3, ui->Check4, ui->Check6, ui->Check7})
-        box->setValue(ui::CheckBox::Unchecked);
-    ui->Check5->setEnabled(true);
-    ui->Check5->setValue(ui::CheckBox::Checked);
-
-    for (ui::PickList* list : numbered<ui::PickList>(
-             this, "Combo", {3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19}))
-        list->setText(QString());
-    ui->List1->Clear();
-    const auto choosable = numbered<ui::PickList>(this, "Combo", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 18, 19});
-    for (ui::PickList* list : choosable)
-        list->setListIndex(-1);
-
-    for (ui::MaskEdBox* box : numbered<ui::MaskEdBox>(this, "MaskEdBox", {20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30,
-                                                                         31, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71,
-                                                                         72, 73}))
-        box->setEnabled(true);
-
-    // Undoes the status colours.
-    for (QWidget* c : numbered<QWidget>(this, "Text", {1, 2, 3, 4, 6, 7, 8, 9, 10, 11, 13, 14, 17, 18, 19, 20, 21, 23,
-                                                      24, 25, 26, 29, 32, 33}))
-        setTextColour(*c, ClearedText);
-    for (ui::PickList* list : choosable)
-        setTextColour(*list, ClearedText);
-    for (QWidget* c : numbered<QWidget>(this, "MaskEdBox", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16,
-                                                           17, 18, 19, 56, 58, 59, 60, 61, 78, 75, 76, 77, 82}))
-        setTextColour(*c, ClearedText);
+    ClearDocumentControls(fieldTable());
 }
 
 void Form14::Command3D1_Click()
