@@ -8,10 +8,8 @@ namespace vorna::documents::entry {
 
 double amountOf(const ui::MaskEdBox* box)
 {
-    const Variant text(box->Text());
-    if (box->Text().trimmed().isEmpty() || !rt::IsNumeric(text))
-        return 0.0;
-    return rt::CDbl(text);
+    const QString text = box->Text();
+    return rt::Trim(text).isEmpty() ? 0.0 : rt::CDbl(Variant(text));
 }
 
 void setAmount(ui::MaskEdBox* box, double amount) { box->setText(rt::CStr(Variant(amount))); }

@@ -7,12 +7,15 @@ namespace vorna::ui {
 class MaskEdBox;
 }
 
-// How the document window's entry handlers read and write amount boxes: the
-// box's own plain text (never the formatted one) with the decimal comma, and
-// computed amounts back as plain number text, every digit kept.
+// How the document window reads and writes amount boxes, in its entry
+// handlers and in the save's recomputation alike: the box's own plain text
+// (never the formatted one) with the decimal comma, and computed amounts back
+// as plain number text, every digit kept.
 namespace vorna::documents::entry {
 
-// The box's amount; a text that does not read as a number counts as 0.
+// The box's amount; a blank box counts as 0, and a text that does not read as
+// a number (two decimal commas, a lone minus sign) raises the runtime's 13, so
+// the computation it was read for stops there.
 double amountOf(const ui::MaskEdBox* box);
 // The amount as plain number text: up to 15 significant digits, decimal comma,
 // no grouping, no currency sign.

@@ -107,7 +107,7 @@ void Form14::paintDesignColours()
 }
 
 // A status picked by hand colours the list alone.
-void Form14::Combo1_Click() { ColourStatusList(*this); }
+void Form14::Combo1_Click() { ColourStatusList(*ui->Combo1); }
 
 void Form14::Timer1_Timer() { ui->Label6->setVisible(ui->Label6->isHidden()); }
 

@@ -17,6 +17,8 @@ struct GridSearchDesign;
 
 namespace vorna::documents {
 
+class DocumentFields;
+
 // The recordsets the document window keeps while it is loaded, one per table,
 // each over the whole table as it stood at the opening.
 struct DocumentRecordsets {
@@ -45,6 +47,8 @@ public:
     DocumentWindowState& values() { return values_; }
     // The recordsets of the current opening; only while the window is loaded.
     DocumentRecordsets& recordsets() { return *recordsets_; }
+    // The field table over this loading's controls, built at its first use.
+    DocumentFields& fieldTable();
 
     // Returns the window to its empty state (no document shown).
     void ClearDocumentForm();
@@ -182,6 +186,7 @@ private:
 
     DocumentWindowState values_;
     ui::WhileLoaded<DocumentRecordsets> recordsets_;
+    ui::WhileLoaded<DocumentFields> fields_;
     QPointer<QTimer> Timer1;  // one of the controls
     QPointer<PasswordPanel> passwordPanel_;  // one of the controls
 

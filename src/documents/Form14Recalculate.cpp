@@ -1,57 +1,36 @@
+#include "documents/EntryAmounts.h"
 #include "documents/Form14.h"
 
-#include "common/RecordWindowPatternFields.h"
 #include "platform/database/CriteriaText.h"
 #include "platform/runtime/Runtime.h"
 
 namespace vorna::documents {
 
-namespace {
-
-QString textOf(QWidget* box) { return record::boxText(box); }
-void setText(QWidget* box, const QString& text) { record::setBoxText(box, text); }
-
-void zeroWhenEmpty(QWidget* box)
-{
-    if (textOf(box).isEmpty())
-        setText(box, QStringLiteral("0"));
-}
-
-// The box's number in the regional format; an empty box counts as 0, any
-// other text that is no number raises 13.
-double amount(QWidget* box)
-{
-    const QString text = textOf(box);
-    return rt::Trim(text).isEmpty() ? 0.0 : rt::CDbl(Variant(text));
-}
-
-// Written back unrounded, as plain decimal text.
-void setAmount(QWidget* box, double value) { setText(box, rt::CStr(Variant(value))); }
-
-}  // namespace
+using entry::amountOf;
+using entry::setAmount;
+using entry::zeroIfEmpty;
 
 void Form14::RecalculatePremiumAndCommission()
 {
-    for (QWidget* box : std::initializer_list<QWidget*>{ui->MaskEdBox1, ui->MaskEdBox2, ui->MaskEdBox3, ui->MaskEdBox4,
-                                                        ui->MaskEdBox5, ui->MaskEdBox6, ui->MaskEdBox10,
-                                                        ui->MaskEdBox19, ui->MaskEdBox12})
-        zeroWhenEmpty(box);
+    for (ui::MaskEdBox* box : {ui->MaskEdBox1, ui->MaskEdBox2, ui->MaskEdBox3, ui->MaskEdBox4, ui->MaskEdBox5,
+                               ui->MaskEdBox6, ui->MaskEdBox10, ui->MaskEdBox19, ui->MaskEdBox12})
+        zeroIfEmpty(box);
 
-    const double net = amount(ui->MaskEdBox1);
-    const double interest = amount(ui->MaskEdBox2);
-    const double cost = amount(ui->MaskEdBox3);
-    const double iof = amount(ui->MaskEdBox4);
-    const double assistances = amount(ui->MaskEdBox19);
+    const double net = amountOf(ui->MaskEdBox1);
+    const double interest = amountOf(ui->MaskEdBox2);
+    const double cost = amountOf(ui->MaskEdBox3);
+    const double iof = amountOf(ui->MaskEdBox4);
+    const double assistances = amountOf(ui->MaskEdBox19);
     setAmount(ui->MaskEdBox5, iof + net + interest + cost + assistances);
 
-    const double percent = amount(ui->MaskEdBox6);
+    const double percent = amountOf(ui->MaskEdBox6);
     const bool onInterest = ui->Check4->Value() == ui::CheckBox::Checked;
     setAmount(ui->MaskEdBox11, percent * (onInterest ? net + interest : net) / 100);
 
     struct Slot {
-        QWidget* code;
-        QWidget* share;
-        QWidget* value;
+        ui::TextBox* code;
+        ui::MaskEdBox* share;
+        ui::MaskEdBox* value;
     };
     const Slot producerSlots[] = {{ui->Text18, ui->MaskEdBox12, ui->MaskEdBox15},
                           {ui->Text25, ui->MaskEdBox13, ui->MaskEdBox16},
@@ -59,17 +38,17 @@ void Form14::RecalculatePremiumAndCommission()
                           {ui->Text32, ui->MaskEdBox75, ui->MaskEdBox76},
                           {ui->Text33, ui->MaskEdBox77, ui->MaskEdBox82}};
     for (const int n : {2, 1, 0, 3, 4})
-        if (rt::Trim(textOf(producerSlots[n].code)).isEmpty())
-            setText(producerSlots[n].share, QStringLiteral("0"));
+        if (rt::Trim(producerSlots[n].code->text()).isEmpty())
+            producerSlots[n].share->setText(QStringLiteral("0"));
     for (const int n : {2, 1, 0, 3, 4})
-        if (rt::Trim(textOf(producerSlots[n].code)).isEmpty())
-            setText(producerSlots[n].code, QStringLiteral("0"));
+        if (rt::Trim(producerSlots[n].code->text()).isEmpty())
+            producerSlots[n].code->setText(QStringLiteral("0"));
 
     db::Recordset& producers = recordsets_->PRODUTOR;
     for (const Slot& slot : producerSlots) {
         // The first producer of that code in any branch; a code that is no
         // whole number names none.
-        const std::optional<QString> code = db::wholeNumber(textOf(slot.code));
+        const std::optional<QString> code = db::wholeNumber(slot.code->text());
         if (!code)
             continue;
         producers.FindFirst(QStringLiteral("CODIGO = ") + *code);
@@ -83,15 +62,15 @@ void Form14::RecalculatePremiumAndCommission()
             base = percent * net / 100;
         const Variant fixed = producers.field(QStringLiteral("FIXO"));
         if (fixed.isNull() || fixed.isEmpty() || rt::CDbl(fixed) == 0.0)
-            setAmount(slot.value, base * amount(slot.share) / 100);
+            setAmount(slot.value, base * amountOf(slot.share) / 100);
         else
-            setText(slot.share, QStringLiteral("0"));
+            slot.share->setText(QStringLiteral("0"));
     }
 
     double passedOn = 0.0;
     for (const Slot& slot : producerSlots) {
-        zeroWhenEmpty(slot.value);
-        passedOn += amount(slot.value);
+        zeroIfEmpty(slot.value);
+        passedOn += amountOf(slot.value);
     }
     setAmount(ui->MaskEdBox18, passedOn);
 }

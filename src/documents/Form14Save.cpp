@@ -23,13 +23,6 @@ const QString AlteredOrConsulted = QStringLiteral("ALTERAÇAO/CONSULTA DE DOCUME
 
 bool blank(const QString& text) { return rt::Trim(text).isEmpty(); }
 
-// The header writer stores only for a user who sees commissions.
-bool seesCommissions(const Session& session)
-{
-    const Variant& hiding = session.right(Right::OCU);
-    return hiding.isString() && hiding.stringValue() == u"N";
-}
-
 // What a stored document's audit row says: a proposal (stored without a policy
 // number) given one is converted; an unchanged number is an alteration or a
 // consultation; a policy number changed into another says nothing.
@@ -82,7 +75,7 @@ bool Form14::SaveNewDocument()
     }
     // The writer would never store the row of a user who may not see
     // commissions: refused before it is begun.
-    if (!seesCommissions(session)) {
+    if (!SeesCommissions(session)) {
         msg::refusedByRight(NothingWillChange);
         return false;
     }
@@ -158,7 +151,7 @@ bool Form14::SaveStoredDocument()
             vorna::state().document.SourceDocumentNumber = rt::CLng(Variant(ui->Text1->text()));
             if (!FindShownDocument())
                 outcome = Outcome::NotFound;
-            else if (!session.hasRight(Right::ACD) || !seesCommissions(session))
+            else if (!session.hasRight(Right::ACD) || !SeesCommissions(session))
                 outcome = Outcome::Refused;
             else if (session.AccessLevelWord == level::Minimum)
                 outcome = Outcome::Consulted;

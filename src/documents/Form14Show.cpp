@@ -59,6 +59,19 @@ bool Form14::ViewingRulesAllow(const Variant& owner)
     return true;
 }
 
+DocumentFields& Form14::fieldTable()
+{
+    ensureLoaded();
+    if (!fields_)
+        ownUntilUnload(fields_, std::make_unique<DocumentFields>(*ui));
+    return *fields_;
+}
+
+bool WriteDocumentHeader(Form14& window, db::Recordset& documents, const DocumentWindowState& state)
+{
+    return WriteDocumentHeader(window.fieldTable(), documents, state);
+}
+
 // An engine error met on the way says so; the show has left the window clear.
 void Form14::ShowDocument()
 {
@@ -94,7 +107,7 @@ void Form14::ShowDocumentRow()
             button->setEnabled(true);
 
         const bool commissionsHidden = session.AccessLevelWord == level::Minimum || session.hasRight(Right::OCU);
-        PutDocumentFields(*this, rs.DOCUMENTOS, values_,
+        PutDocumentFields(fieldTable(), rs.DOCUMENTOS, values_,
                           commissionsHidden ? CommissionView::Hidden : CommissionView::Shown);
 
         // Producer names of the document's branch.
@@ -145,7 +158,7 @@ void Form14::ShowDocumentRow()
             }
         }
 
-        const double received = SumReceivedCommission(*this, rs.PARCELAS, values_);
+        const double received = SumReceivedCommission(ui->Text1->text(), rs.PARCELAS, values_);
         const QString commissionText = rt::Trim(ui->MaskEdBox11->Text());
         const double commission = commissionText.isEmpty() ? 0.0 : rt::CDbl(Variant(commissionText));
         ui->MaskEdBox83->setText(rt::CStr(Variant(commission - received)));

@@ -9,23 +9,9 @@ namespace vorna::documents {
 
 namespace {
 
-// The controls drawn in the status colour; the co-insurer lists, the
-// instalment schedule, the password and the output-only boxes keep theirs.
-std::vector<QString> statusColouredNames()
-{
-    std::vector<QString> names;
-    for (int n : {1, 2, 3, 4, 6, 7, 8, 9, 10, 11, 13, 14, 17, 18, 19, 20, 21, 23, 24, 25, 26, 29, 32, 33})
-        names.push_back(QStringLiteral("Text%1").arg(n));
-    for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 18, 19})
-        names.push_back(QStringLiteral("Combo%1").arg(n));
-    for (int n = 1; n <= 19; ++n)
-        names.push_back(QStringLiteral("MaskEdBox%1").arg(n));
-    for (int n : {56, 58, 59, 60, 61, 75, 76, 77, 78, 82})
-        names.push_back(QStringLiteral("MaskEdBox%1").arg(n));
-    return names;
-}
-
 QColor colourOf(const StatusEntry& s) { return QColor(s.red, s.green, s.blue); }
+
+constexpr QPalette::ColorRole TextRoles[] = {QPalette::Text, QPalette::ButtonText, QPalette::WindowText};
 
 }  // namespace
 
@@ -39,19 +25,17 @@ std::optional<QColor> StatusColour(const Variant& status)
     return std::nullopt;
 }
 
-void ColourFieldsByStatus(QWidget& window, const db::Recordset& documents)
+void ColourFieldsByStatus(std::span<QWidget* const> controls, const db::Recordset& documents)
 {
     const std::optional<QColor> colour = StatusColour(documents.field(QStringLiteral("VIGENTE")));
     if (!colour)
         return;
-    static const std::vector<QString> names = statusColouredNames();
-    for (const QString& name : names)
-        setTextColour(control<QWidget>(window, name.toLatin1().constData()), *colour);
+    for (QWidget* control : controls)
+        setTextColour(*control, *colour);
 }
 
-void ColourStatusList(QWidget& window)
+void ColourStatusList(ui::PickList& list)
 {
-    auto& list = control<ui::PickList>(window, "Combo1");
     const QString word = list.Text();
     for (const StatusEntry& s : Statuses) {
         if (word == QString::fromUtf8(s.word)) {
@@ -63,8 +47,14 @@ void ColourStatusList(QWidget& window)
 
 void setTextColour(QWidget& control, const QColor& colour)
 {
-    QPalette palette = control.palette();
-    for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+    const QPalette& current = control.palette();
+    bool same = true;
+    for (QPalette::ColorRole role : TextRoles)
+        same = same && current.color(role) == colour;
+    if (same)
+        return;
+    QPalette palette = current;
+    for (QPalette::ColorRole role : TextRoles)
         palette.setColor(role, colour);
     control.setPalette(palette);
 }

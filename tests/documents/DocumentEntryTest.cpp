@@ -152,7 +152,8 @@ TEST_F(DocumentEntry, IofAndGrossPremiumOnEntry)
         {"life", "912", "1000", "", "", "", "3,8", "1003,8"},
         {"other", "999", "100", "50", "0", "", "11,07", "161,07"},
         {"no line", "", "100", "50", "0", "", "11,07", "161,07"},
-        {"no number counts 0", "999", "-", "100", "", "2,5", "7,38", "109,88"},
+        // A text that is no number stops the computation: the boxes keep what they held.
+        {"no number", "999", "-", "100", "", "2,5", "0", "0"},
         {"many digits", "871", "1234,56", "", "", "", "29,382528", "1263,942528"},
     };
     for (const Case& c : cases) {

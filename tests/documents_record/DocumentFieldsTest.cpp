@@ -15,44 +15,14 @@ namespace {
 
 using test::Fields;
 
-Variant day(int y, int m, int d) { return Variant::date(QDate(y, m, d)); }
-
-Fields everyMappedField()
-{
-    return {
-        {"FILIAL", 2},          {"APOLICE", "AP-77"},      {"ENDOSSO", "E-1"},          {"CODIDRENOV", "REN9"},
-        {"BANCO", "341"},       {"AGENCIA", "0123"},       {"CONTA", "4567-8"},         {"NUMPROP", "SENHA1"},
-        {"CODCLIENTE", 321},    {"CHAME", 4},              {"NOMCLIENTE", "ACME LTDA"}, {"FILCLIENTE", 3},
-        {"RAMO", 12},           {"NOMRAMO", "SAUDE"},      {"SEGURADORA", 7},           {"ORIGINAL", 55},
-        {"PENDE", "falta RG"},  {"INTERNO", "ctl 1"},      {"NOMSEGURADORA", "OPERA"},  {"APORENOVA", "OLD-1"},
-        {"CIARENOVA", "8"},     {"NOMCIARENOVA", "VELHA"}, {"PREMIOLIQ", 1234.5},       {"ADICIONAL", 10.25},
-        {"CUSTO", 60.0},        {"IOF", 7.38},             {"ASSCU", 3.0},              {"PREMIOBRUTO", 1315.13},
-        {"CD", "55"},           {"CARTAO", "4111"},        {"PARCELAS", 10},            {"COTACAO", 5.1},
-        {"PCOMISSAO", 15.0},    {"PDESCONTO", 2.5},        {"VCOMISSAO", 185.17},       {"PROD1", 1},
-        {"PROD2", 2},           {"PROD3", 3},              {"PROD4", 4},                {"PROD5", 5},
-        {"PREP1", 10.0},        {"PREP2", 20.0},           {"PREP3", 30.0},             {"PREP4", 40.0},
-        {"PREP5", 0.5},         {"VREP1", 1.5},            {"VREP2", 2.5},              {"VREP3", 3.5},
-        {"VREP4", 4.5},         {"VREP5", 5.5},            {"VREPASSE", 17.5},
-        {"VIGENCIAFINAL", day(2025, 3, 31)},               {"VIGENCIAINICIAL", day(2024, 4, 1)},
-        {"SOLICITACAO", day(2024, 3, 2)},                  {"EMISSAO", day(2024, 3, 3)},
-        {"PRODUCAO", day(2024, 3, 4)},                     {"BAIXAANTE", day(2024, 3, 5)},
-        {"DTTRANSMITIDO", day(2024, 3, 6)},                {"DTEXCLUSAO", day(2024, 3, 7)},
-        {"CCO1", 21},           {"CCO2", 22},              {"NCO1", "CO UM"},           {"NCO2", "CO DOIS"},
-        {"PCO1", 30.0},         {"PCO2", 20.0},            {"NOVAOBS", "nova"},         {"OBSERVACOES", "velha"},
-        {"MOEDA", 2},           {"TIPO", "E"},             {"MOTIVO", "S"},             {"TRANSMITIDO", "7"},
-        {"MULTIPLA", "S"},      {"CARNET", "S"},           {"JUROS", "S"},              {"RATEIO", "N"},
-        {"VIGENTE", "R"},       {"ATPOS", "ANA"},
-    };
-}
-
 class DocumentFieldsTest : public DocumentWindowFixture {};
 
 TEST_F(DocumentFieldsTest, EveryMappedFieldReachesItsControl)
 {
     setNow(QDateTime(QDate(2025, 3, 1), QTime(10, 0)));
-    db::Recordset rs = addDocument(everyMappedField());
+    db::Recordset rs = addDocument(everyShownField());
     const QString number = rt::CStr(rs.field("PROPOSTA"));
-    PutDocumentFields(*window, rs, state);
+    PutDocumentFields(*fields, rs, state);
 
     struct Shown {
         const char* control;
@@ -111,7 +81,7 @@ TEST_F(DocumentFieldsTest, NullFieldsLeaveWhatTheClearingLeft)
     state.ClientBranch = 0;
     state.CoinsurerCodes = {5, 6, 7};
     state.AdvancePassOnFlag = 1;
-    PutDocumentFields(*window, rs, state);
+    PutDocumentFields(*fields, rs, state);
 
     EXPECT_EQ(text("Text3"), "kept");
     EXPECT_EQ(text("MaskEdBox1"), "9");
@@ -160,7 +130,7 @@ TEST_F(DocumentFieldsTest, CodesAndFlagsAsTheirTablesSay)
             at<ui::PickList>(list).setListIndex(-1);
         setText("Text6", "");
         db::Recordset rs = addDocument(c.fields);
-        PutDocumentFields(*window, rs, state);
+        PutDocumentFields(*fields, rs, state);
         EXPECT_EQ(text(c.control), c.shown) << c.control << " " << c.fields.front().second;
     }
 
@@ -181,7 +151,7 @@ TEST_F(DocumentFieldsTest, CodesAndFlagsAsTheirTablesSay)
             at<QWidget>(check).setEnabled(true);
         }
         db::Recordset rs = addDocument(f.fields);
-        PutDocumentFields(*window, rs, state);
+        PutDocumentFields(*fields, rs, state);
         for (const auto& [check, value] : f.checks)
             EXPECT_EQ(at<ui::CheckBox>(check).Value(), value) << check << " " << f.fields.front().second;
         EXPECT_EQ(at<QWidget>("Check5").isEnabled(), f.spreadOpen) << f.fields.front().second;
@@ -190,15 +160,14 @@ TEST_F(DocumentFieldsTest, CodesAndFlagsAsTheirTablesSay)
 
 TEST_F(DocumentFieldsTest, HiddenCommissionsShowZeroInTheirFourteenBoxes)
 {
-    Fields fields = everyMappedField();
-    db::Recordset rs = addDocument(fields);
-    PutDocumentFields(*window, rs, state, CommissionView::Hidden);
+    db::Recordset rs = addDocument(everyShownField());
+    PutDocumentFields(*fields, rs, state, CommissionView::Hidden);
     int hidden = 0;
-    for (const MappedField& m : DocumentFieldMap) {
-        if (!m.commission)
+    for (const DocumentField& f : fields->fields) {
+        if (!f.commission)
             continue;
         ++hidden;
-        EXPECT_EQ(text(m.control), "0") << m.control;
+        EXPECT_EQ(record::boxText(f.widget()), "0") << f.name().toStdString();
     }
     EXPECT_EQ(hidden, 14);
     EXPECT_EQ(text("Text18"), "1");

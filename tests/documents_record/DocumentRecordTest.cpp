@@ -27,7 +27,7 @@ protected:
     {
         db::Recordset rs = documents();
         rs.AddNew();
-        EXPECT_TRUE(WriteDocumentHeader(*window, rs, state));
+        EXPECT_TRUE(WriteDocumentHeader(*fields, rs, state));
         rs.MoveLast();
         return rs;
     }
@@ -35,7 +35,7 @@ protected:
     {
         db::Recordset rs = addDocument(stored);
         rs.Edit();
-        EXPECT_TRUE(WriteDocumentHeader(*window, rs, state));
+        EXPECT_TRUE(WriteDocumentHeader(*fields, rs, state));
         return rs;
     }
 };
@@ -181,7 +181,7 @@ TEST_F(DocumentWriterTest, AUserWhoseCommissionsAreHiddenWritesNothing)
     db::Recordset rs = documents();
     rs.AddNew();
     setText("Text2", "");
-    EXPECT_FALSE(WriteDocumentHeader(*window, rs, state));
+    EXPECT_FALSE(WriteDocumentHeader(*fields, rs, state));
     EXPECT_EQ(rs.editMode(), db::Recordset::EditMode::Add);
     EXPECT_EQ(text("Text2"), "");
     rs.CancelUpdate();
@@ -197,7 +197,7 @@ TEST_F(DocumentWriterTest, ARefusedValueStoresNothingAndLeavesNothingPending)
     db::Recordset rs = documents();
     rs.FindFirst("PROPOSTA = " + number);
     rs.Edit();
-    EXPECT_THROW(WriteDocumentHeader(*window, rs, state), EngineError);
+    EXPECT_THROW(WriteDocumentHeader(*fields, rs, state), EngineError);
     EXPECT_EQ(rs.editMode(), db::Recordset::EditMode::None);
     EXPECT_EQ(findRow("DOCUMENTOS", "PROPOSTA = " + number).field("APOLICE").toString(), "OLD");
 }
@@ -218,9 +218,8 @@ protected:
     }
     double sum(const QString& documentBox)
     {
-        setText("Text1", documentBox);
         db::Recordset rs = mainDatabase().openRecordset("PARCELAS");
-        return SumReceivedCommission(*window, rs, state);
+        return SumReceivedCommission(documentBox, rs, state);
     }
 };
 

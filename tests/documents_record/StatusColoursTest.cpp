@@ -5,6 +5,8 @@
 #include "documents/StatusColours.h"
 #include "platform/controls/PickList.h"
 
+#include <QRegularExpression>
+
 namespace vorna::documents::testing {
 namespace {
 
@@ -33,10 +35,11 @@ TEST_F(StatusColoursTest, EachStatusColoursItsSixtyNineFieldsAndNoOther)
     for (const Case& c : cases) {
         colourAll(Start);
         db::Recordset rs = addDocument({{"VIGENTE", c.status}});
-        ColourFieldsByStatus(*window, rs);
+        ColourFieldsByStatus(fields->statusColoured, rs);
         int coloured = 0;
-        for (QWidget* w : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-            if (textColour(*w) != Start)
+        static const QRegularExpression controlName(QStringLiteral("^(Text|Combo|MaskEdBox)\\d+$"));
+        for (QWidget* w : window->findChildren<QWidget*>())
+            if (controlName.match(w->objectName()).hasMatch() && textColour(*w) != Start)
                 ++coloured;
         EXPECT_EQ(coloured, c.colour ? 69 : 0) << c.status;
         if (!c.colour)
@@ -51,7 +54,7 @@ TEST_F(StatusColoursTest, EachStatusColoursItsSixtyNineFieldsAndNoOther)
 TEST_F(StatusColoursTest, APickInTheStatusListColoursTheListAlone)
 {
     db::Recordset rs = addDocument({{"VIGENTE", "N"}});
-    ColourFieldsByStatus(*window, rs);
+    ColourFieldsByStatus(fields->statusColoured, rs);
     auto& list = at<ui::PickList>("Combo1");
     list.setListIndex(1);  // "IMPRODUTIVO"
     EXPECT_EQ(textColour(list), QColor(0, 0, 0));

@@ -448,11 +448,13 @@ bool Recordset::Impl::advance(bool forward, const Queries& q, const CompiledCrit
         return true;
     }
     ahead.clear();
-    const int batch = run.length < ReadAheadAfter ? 1
-                      : run.length < 32       ? 32
-                      : run.length < 128      ? 64
-                      : run.length < 1024     ? 256
-                                              : 1024;
+    int batch = run.length < ReadAheadAfter ? 1
+                : run.length < 32       ? 32
+                : run.length < 128      ? 64
+                : run.length < 1024     ? 256
+                                        : 1024;
+    if (!continuing && plannedRun > batch) batch = std::min(plannedRun, 1024);
+    plannedRun = 0;
     if (!seek(forward, pos, q, c, batch, found)) return false;
     run.last = found.rowid;
     return true;
@@ -460,6 +462,7 @@ bool Recordset::Impl::advance(bool forward, const Queries& q, const CompiledCrit
 
 void Recordset::Impl::endRun() {
     run.length = 0;
+    plannedRun = 0;
     ahead.clear();
 }
 
@@ -574,6 +577,12 @@ void Recordset::MoveNext() {
         r.bof = false;
         r.onDeleted = false;
     }
+}
+
+void Recordset::ReadAhead(int steps) {
+    Impl& r = impl(d_);
+    r.endRun();
+    r.plannedRun = std::max(steps, 0);
 }
 
 void Recordset::MovePrevious() {

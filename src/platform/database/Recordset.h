@@ -37,6 +37,12 @@ public:
     void MoveLast();
     void MoveNext();
     void MovePrevious();
+    // A walk of known length: the next `steps` moves (MoveNext/MovePrevious) form
+    // one run, and its first move reads those rows in one batch instead of one
+    // statement per row. The rows so read carry the fields read so far on this
+    // recordset; they follow the read-ahead rules of a long run. Any other move
+    // or find forgets it.
+    void ReadAhead(int steps);
     bool BOF() const;
     bool EOF() const;
     // The number of rows of the set; counted when first asked and again after each

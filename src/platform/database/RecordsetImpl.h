@@ -116,6 +116,7 @@ struct Recordset::Impl {
         qint64 last = 0;   // the row the last step reached
         int length = 0;
     } run;
+    int plannedRun = 0;   // steps announced by ReadAhead for the next run
     struct ReadAhead {
         std::shared_ptr<RowBlock> block;
         size_t next = 0;
