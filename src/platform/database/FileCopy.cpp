@@ -40,7 +40,7 @@ void backUp(const QString& source, const QString& target)
                          nullptr);
     if (rc != SQLITE_OK) fail(to.db, rc, target);
     rc = backupWhole(from.db, to.db);
-    if (rc != SQLITE_DONE) fail(to.db, rc, target);
+    if (rc != SQLITE_DONE) fail(from.db, rc, source);
 }
 
 }  // namespace
