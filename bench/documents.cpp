@@ -885,6 +885,149 @@ void clear_ours(benchmark::State& state)
     }
 }
 
+// =====================================================================================
+// The instalment recalculation chain and the regeneration of missing rows
+// =====================================================================================
+
+documents::Form14& documentWindow() { return static_cast<documents::Form14&>(window()); }
+
+// The boxes the chain reads, for a document of number n (shown or not),
+// filled outside the time measured.
+void chainBoxes(qlonglong n)
+{
+    click("Command3D1");
+    const std::pair<const char*, const char*> boxes[] = {
+        {"Text4", "311"},         {"Text20", "12"},       {"Combo7", "PARCELADA"}, {"MaskEdBox5", "1200"},
+        {"MaskEdBox6", "10"},     {"MaskEdBox8", "01/02/2025"}, {"MaskEdBox11", "120"},  {"MaskEdBox12", "10"},
+        {"MaskEdBox13", "0"},     {"MaskEdBox14", "0"},   {"MaskEdBox15", "12"},   {"MaskEdBox16", "0"},
+        {"MaskEdBox17", "0"},     {"MaskEdBox76", "0"},   {"MaskEdBox82", "0"},    {"MaskEdBox18", "12"}};
+    for (const auto& [name, text] : boxes)
+        setBox(name, QString::fromLatin1(text));
+    setBox("Text1", QString::number(n));
+}
+
+// A stored document's twelve rows reloaded and spread; a number no document
+// holds stands for a document without rows: the panel opened and filled from
+// the line of business.
+void chainLoop(benchmark::State& state, const char* step, bool stored)
+{
+    window();
+    const auto number = [stored](long i) {
+        return stored ? fixture().sample(i).number : fixture().documents + 1000 + i;
+    };
+    recordPlans(step, [&] { chainBoxes(number(0)); documentWindow().RecalculateInstalments(); });
+    long i = 0, loaded = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        chainBoxes(number(++i));
+        state.ResumeTiming();
+        documentWindow().RecalculateInstalments();
+        loaded += documentWindow().values().Instalments.CurrentInstalmentNumber;
+    }
+    state.counters["instalmentNumber"] = double(loaded) / double(i);
+}
+
+void chainStored_ours(benchmark::State& state) { chainLoop(state, "chain stored", true); }
+void chainNew_ours(benchmark::State& state) { chainLoop(state, "chain new", false); }
+
+// The same reads by hand: the document's rows in table order, or, with none,
+// the line's twelve percentages.
+void chainLoopRaw(benchmark::State& state, bool stored)
+{
+    sqlite3_stmt* rows = preparePlanned(stored ? "chain stored" : "chain new",
+                                        "SELECT * FROM PARCELAS WHERE PROPOSTA = ?1 ORDER BY rowid LIMIT 12");
+    sqlite3_stmt* line = preparePlanned("chain line", "SELECT * FROM RAMOS WHERE CODIGO = 311 ORDER BY rowid LIMIT 1");
+    long i = 0;
+    for (auto _ : state) {
+        sqlite3_bind_int64(rows, 1, stored ? fixture().sample(++i).number : fixture().documents + 1000 + ++i);
+        if (readAll(rows) == 0)
+            readOne(line);
+        sqlite3_reset(rows);
+    }
+    sqlite3_finalize(rows);
+    sqlite3_finalize(line);
+}
+
+void chainStored_raw(benchmark::State& state) { chainLoopRaw(state, true); }
+void chainNew_raw(benchmark::State& state) { chainLoopRaw(state, false); }
+
+// Instalments 7 to 12 of one car policy taken away outside the time measured,
+// then added again from the header.
+void dropLastSix(qlonglong n)
+{
+    exec(QStringLiteral("DELETE FROM PARCELAS WHERE PROPOSTA = %1 AND NUMERO > 6").arg(n).toUtf8().constData());
+}
+
+// The header amounts the rows are worked out from; the generated documents
+// leave some producers' values Null, which the routine refuses.
+qlonglong regenerated()
+{
+    const qlonglong n = fixture().carsForUs.back();
+    exec(QStringLiteral("UPDATE DOCUMENTOS SET VCOMISSAO = coalesce(VCOMISSAO, 0), VREPASSE = coalesce(VREPASSE, 0),"
+                        " PREMIOBRUTO = coalesce(PREMIOBRUTO, 0), VREP1 = coalesce(VREP1, 0),"
+                        " VREP2 = coalesce(VREP2, 0), VREP3 = coalesce(VREP3, 0), VREP4 = coalesce(VREP4, 0),"
+                        " VREP5 = coalesce(VREP5, 0), PARCELAS = coalesce(PARCELAS, 12) WHERE PROPOSTA = %1")
+             .arg(n)
+             .toUtf8()
+             .constData());
+    return n;
+}
+
+void regenerate_ours(benchmark::State& state)
+{
+    window();
+    const qlonglong n = regenerated();
+    const auto ready = [n] {
+        dropLastSix(n);
+        showNumber(n);
+    };
+    recordPlans("regenerate", [&] { ready(); documentWindow().RegenerateMissingInstalments(); });
+    for (auto _ : state) {
+        state.PauseTiming();
+        ready();
+        state.ResumeTiming();
+        documentWindow().RegenerateMissingInstalments();
+    }
+    state.counters["rows"] =
+        double(fixture().number(QStringLiteral("SELECT count(*) FROM PARCELAS WHERE PROPOSTA = %1").arg(n).toUtf8().constData()));
+}
+
+void regenerate_raw(benchmark::State& state)
+{
+    const qlonglong n = regenerated();
+    sqlite3_stmt* header = prepare("SELECT * FROM DOCUMENTOS WHERE PROPOSTA = ?1");
+    sqlite3_stmt* find = preparePlanned("regenerate", "SELECT rowid FROM PARCELAS WHERE PROPOSTA = ?1 AND NUMERO = ?2"
+                                                      " ORDER BY rowid LIMIT 1");
+    sqlite3_stmt* insert = prepare("INSERT INTO PARCELAS (FILIAL, PROPOSTA, NUMERO, DV1, DP1, DR1, VV1, VP1, VR1,"
+                                   " P1, P2, P3, P4, P5, R1, R2, R3, R4, R5, VALOR)"
+                                   " VALUES (1, ?1, ?2, 0, 0, 0, 1, 1, 1, '1', NULL, NULL, NULL, NULL,"
+                                   " 1, 0, 0, 0, 0, 100)");
+    for (auto _ : state) {
+        state.PauseTiming();
+        dropLastSix(n);
+        state.ResumeTiming();
+        sqlite3_bind_int64(header, 1, n);
+        readOne(header);
+        std::vector<int> missing;
+        for (int k = 1; k <= 12; ++k) {
+            sqlite3_bind_int64(find, 1, n);
+            sqlite3_bind_int(find, 2, k);
+            if (!readOne(find))
+                missing.push_back(k);
+        }
+        exec("BEGIN IMMEDIATE");
+        for (int k : missing) {
+            sqlite3_bind_int64(insert, 1, n);
+            sqlite3_bind_int(insert, 2, k);
+            sqlite3_step(insert);
+            sqlite3_reset(insert);
+        }
+        exec("COMMIT");
+    }
+    for (sqlite3_stmt* q : {header, find, insert})
+        sqlite3_finalize(q);
+}
+
 // ---- the summary -------------------------------------------------------------------------
 
 struct Step {
@@ -901,6 +1044,9 @@ const Step Steps[] = {
     {"producerLeave", "producer leave", 50},     {"nameListing", "name listing", 50},
     {"policySearch", "policy search (A)", 50},   {"anyTypeSearch", "policy search (any)", 50},
     {"next", "next + show", 50},
+    {"chainStored", "instalment chain, 12 rows", 100},
+    {"chainNew", "instalment chain, no rows", 100},
+    {"regenerate", "6 missing instalments", 100},
 };
 
 void printSummary(const std::map<std::string, double>& medians)
@@ -966,6 +1112,12 @@ BENCHMARK(anyTypeSearch_raw)->Unit(benchmark::kMillisecond)->Iterations(3)->Repe
 BENCHMARK(next_ours)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
 BENCHMARK(next_raw)->Unit(benchmark::kMillisecond)->Iterations(200)->Repetitions(3);
 BENCHMARK(clear_ours)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
+BENCHMARK(chainStored_ours)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
+BENCHMARK(chainStored_raw)->Unit(benchmark::kMillisecond)->Iterations(200)->Repetitions(3);
+BENCHMARK(chainNew_ours)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
+BENCHMARK(chainNew_raw)->Unit(benchmark::kMillisecond)->Iterations(200)->Repetitions(3);
+BENCHMARK(regenerate_ours)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3);
+BENCHMARK(regenerate_raw)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3);
 BENCHMARK(open_ours)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
 BENCHMARK(open_raw)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "documents/instalments/InstalmentValues.h"
 #include "platform/runtime/Variant.h"
 
 #include <QString>
@@ -77,6 +78,9 @@ struct DocumentWindowState {
     // remembered on one document never waives the password on another.
     std::array<std::optional<QString>, 4> PreviousProducerCode{};
     int32_t PreviousProducerCode5 = 0;
+
+    // What the instalment recalculation leaves for the instalment writers.
+    instalments::InstalmentValues Instalments;
 };
 
 }  // namespace vorna::documents

@@ -1,5 +1,6 @@
 #pragma once
 #include "documents/DocumentWindowState.h"
+#include "documents/instalments/PanelRows.h"
 #include "platform/controls/Window.h"
 #include "platform/database/Recordset.h"
 #include "ui_Form14.h"
@@ -78,6 +79,18 @@ public:
     // stored document's value changed, leaving the new value in the box.
     void OpenPasswordPanel(int action);
 
+    // ---- the instalment recalculation chain (Form14InstalmentPanel*.cpp) ----
+    // Reloads the stored instalments, or opens the panel for a document with
+    // none, and works out what is still open per instalment. A count outside
+    // 1 to 12 or an amount that does not read raises before anything changes.
+    void RecalculateInstalments();
+    void LoadInstalmentGrid();
+    void OpenInstalmentPanel();
+    void FillInstalmentGridFromRamo();
+    // Adds the rows of instalments 1 to 12 the current document lacks, all or
+    // none in one transaction.
+    void RegenerateMissingInstalments();
+
 protected:
     void connectControls() override;
     void Form_Load() override;
@@ -114,6 +127,10 @@ private:
     void DeleteShownDocument();
     void PutBackPendingChange(int action);
     void PutBackProducers();
+    // One row of RegenerateMissingInstalments, inside its transaction.
+    void AddMissingInstalment(int32_t number, const Variant& dueDate);
+    // Puts a computation's rows on the instalment panel.
+    void applyPanelRows(const instalments::PanelRows& rows);
     QString keptProducerName(int slot) const;
     void ClosePasswordPanel();
     // Header look-ups: policy number entry, client and insurer look-ups, the
