@@ -77,6 +77,7 @@ struct Fixture {
     std::vector<Document> samples;                 // documents spread over the table
     std::vector<Document> policies;                // policies among them
     std::vector<qlonglong> carsForUs, carsByHand;  // car policies with twelve instalments, to delete
+    std::vector<qlonglong> archiveForUs, archiveByHand;  // the same kind, to archive
     std::vector<QString> clientNames;              // whole client names
     long peakBefore = 0, peakAfterShow = 0;
 
@@ -141,14 +142,14 @@ struct Fixture {
                            " AND (SELECT count(*) FROM PARCELAS p WHERE p.PROPOSTA = d.PROPOSTA) = 12"
                            " AND d.PROPOSTA > ?1 ORDER BY d.PROPOSTA LIMIT 1",
                            -1, &q, nullptr);
-        for (long i = 0; carsForUs.size() + carsByHand.size() < 80 && i < 400; ++i) {
+        std::vector<qlonglong>* const pools[] = {&carsForUs, &carsByHand, &archiveForUs, &archiveByHand};
+        std::set<qlonglong> taken;
+        for (long i = 0; taken.size() < 160 && i < 800; ++i) {
             sqlite3_bind_int64(q, 1, spread(i * 13));
-            if (sqlite3_step(q) == SQLITE_ROW) {
-                const qlonglong n = sqlite3_column_int64(q, 0);
-                if (std::find(carsForUs.begin(), carsForUs.end(), n) == carsForUs.end() &&
-                    std::find(carsByHand.begin(), carsByHand.end(), n) == carsByHand.end())
-                    (carsForUs.size() <= carsByHand.size() ? carsForUs : carsByHand).push_back(n);
-            }
+            if (sqlite3_step(q) == SQLITE_ROW && taken.insert(sqlite3_column_int64(q, 0)).second)
+                (*std::min_element(std::begin(pools), std::end(pools), [](auto* a, auto* b) {
+                    return a->size() < b->size();
+                }))->push_back(sqlite3_column_int64(q, 0));
             sqlite3_reset(q);
         }
         sqlite3_finalize(q);
@@ -161,7 +162,7 @@ struct Fixture {
             sqlite3_reset(q);
         }
         sqlite3_finalize(q);
-        if (policies.empty() || carsForUs.size() < 20 || carsByHand.size() < 20 || clientNames.empty())
+        if (policies.empty() || archiveByHand.size() < 20 || clientNames.empty())
             throw std::runtime_error("too few sample rows");
     }
 
@@ -598,6 +599,58 @@ void delete_raw(benchmark::State& state)
     state.counters["instalments"] =
         double(instalmentsBefore - fixture().number("SELECT count(*) FROM PARCELAS")) / double(i);
     for (sqlite3_stmt* q : {document, vehicles, audit, instalments})
+        sqlite3_finalize(q);
+}
+
+// "Arquivo Morto" on a shown car policy, the question answered: the archive
+// row, the document and its twelve instalments.
+void archive_ours(benchmark::State& state)
+{
+    if (!activeOrSkipped(state))
+        return;
+    const std::vector<qlonglong>& numbers = fixture().archiveForUs;
+    static size_t next = 0;
+    recordPlans("archive", [&] { showNumber(numbers.at(next++)); click("Command3D11"); });
+    const qlonglong archivedBefore = fixture().number("SELECT count(*) FROM DOCUMORTOS");
+    long i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        showNumber(numbers.at(next++));
+        ++i;
+        state.ResumeTiming();
+        click("Command3D11");
+    }
+    state.counters["archived"] = double(fixture().number("SELECT count(*) FROM DOCUMORTOS") - archivedBefore) / double(i);
+}
+
+void archive_raw(benchmark::State& state)
+{
+    const char* const fields =
+        "PROPOSTA, TIPO, COMISSIONAMENTO, MULTIPLA, VIGENTE, ANOPRODUCAO, APOLICE, ENDOSSO, CODCLIENTE, NOMCLIENTE,"
+        " RAMO, NOMRAMO, SEGURADORA, NOMSEGURADORA, APORENOVA, CIARENOVA, NOMCIARENOVA, PREMIOLIQ, ADICIONAL, CUSTO,"
+        " IOF, PREMIOBRUTO, PARCELAS, PCOMISSAO, PDESCONTO, VCOMISSAO, PROD1, PROD2, PROD3, PREP1, PREP2, PREP3,"
+        " VREP1, VREP2, VREP3, VREPASSE, INDICE, OBSERVACOES, NOVAOBS, VIGENCIAFINAL, VIGENCIAINICIAL, SOLICITACAO,"
+        " NUMPROP, CHAME, EMISSAO, CD, ORIGINAL, CARNET, JUROS, TRANSMITIDO, BAIXAANTE, PRODUCAO, DTTRANSMITIDO,"
+        " DTEXCLUSAO";
+    const std::string copy = std::string("INSERT INTO DOCUMORTOS (FILIAL, ") + fields + ") SELECT 1, " + fields +
+                             " FROM DOCUMENTOS WHERE PROPOSTA = ?1";
+    sqlite3_stmt* archive = prepare(copy.c_str());
+    sqlite3_stmt* document = prepare("DELETE FROM DOCUMENTOS WHERE PROPOSTA = ?1");
+    sqlite3_stmt* instalments = prepare(
+        "DELETE FROM PARCELAS WHERE rowid IN (SELECT rowid FROM PARCELAS WHERE PROPOSTA = ?1 ORDER BY rowid LIMIT 12)");
+    const std::vector<qlonglong>& numbers = fixture().archiveByHand;
+    static size_t next = 0;
+    for (auto _ : state) {
+        const qlonglong n = numbers.at(next++);
+        exec("BEGIN");
+        for (sqlite3_stmt* q : {archive, document, instalments}) {
+            sqlite3_bind_int64(q, 1, n);
+            sqlite3_step(q);
+            sqlite3_reset(q);
+        }
+        exec("COMMIT");
+    }
+    for (sqlite3_stmt* q : {archive, document, instalments})
         sqlite3_finalize(q);
 }
 
@@ -1038,6 +1091,7 @@ struct Step {
 const Step Steps[] = {
     {"open", "open (load, lists)", 200},   {"show", "show by number", 200},
     {"save", "new-document save", 200},    {"delete", "deletion, 12 instalments", 200},
+    {"archive", "archive, 12 instalments", 200},
     {"duplicate", "duplicate check", 50},  {"prefill", "endorsement prefill", 50},
     {"finder", "number finder", 50},       {"clientSearch", "client name search", 50},
     {"lineLeave", "line of business leave", 50}, {"insurerLeave", "insurer leave", 50},
@@ -1097,6 +1151,8 @@ BENCHMARK(producerLeave_ours)->Unit(benchmark::kMillisecond)->Iterations(20)->Re
 BENCHMARK(producerLeave_raw)->Unit(benchmark::kMillisecond)->Iterations(200)->Repetitions(3);
 BENCHMARK(delete_ours)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3);
 BENCHMARK(delete_raw)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3);
+BENCHMARK(archive_ours)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3);
+BENCHMARK(archive_raw)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3);
 BENCHMARK(show_ours)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
 BENCHMARK(show_raw)->Unit(benchmark::kMillisecond)->Iterations(200)->Repetitions(3);
 BENCHMARK(save_ours)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3);

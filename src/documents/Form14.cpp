@@ -86,6 +86,7 @@ void Form14::connectControls()
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     connectSaveAndDeletion();
     connectSearchesAndToolbar();
+    connectPostSale();
 }
 
 // Entry boxes light yellow with blue text, amount and date boxes on the

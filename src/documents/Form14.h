@@ -231,9 +231,12 @@ public:
     // The first twelve instalments of document InstalmentDeleteLimit into the
     // certificate hand-over lists.
     void LoadInstalmentsForCertificate();
-    // The document lifecycle's archive routine: fills and saves the archive row
-    // begun on DOCUMORTOS from the current document, and deletes the document.
-    std::function<void()> ArchiveDocument;
+    // Moves the shown document, found again by Text1, into DOCUMORTOS with
+    // its instalment rows deleted; false when the window is to stay as it was.
+    bool ArchiveDocument();
+    // The post-sale panel Frame3D15.
+    void MaskEdBox74_LostFocus();
+    void Command4_Click();  // "Retornar"
 
 private:
     void connectSearchesAndToolbar();
@@ -241,6 +244,9 @@ private:
     bool listDocuments(GridSearchDesign design);
     void settlementHandOver();
     QPointer<PasswordPanel> settlementPanel_;
+    void connectPostSale();
+    // PROPOSTA of the document whose values the post-sale panel loaded.
+    std::optional<int32_t> postSaleDocument_;
     // The status list was changed by hand since the document was shown.
     bool statusPickedSinceShow_ = false;
 };

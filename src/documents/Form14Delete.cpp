@@ -118,28 +118,21 @@ void Form14::DeleteInsuredObjects()
 }
 
 // The first run of the document's instalment rows in table order, twelve at
-// most; rows of the document after another document's row stay.
+// most; rows of the document after another document's row stay. PROPOSTA names
+// one document whatever the branch, and rows are stored with branch 1.
 void Form14::DeleteDocumentInstalments()
 {
     const std::optional<QString> number = db::wholeNumber(ui->Text1->text());
-    const std::optional<QString> branch = db::wholeNumber(ui->Text23->text());
-    if (!number || !branch)
+    if (!number)
         return;
-    const bool byBranch = branch->toLongLong() != 1;
     db::Recordset& instalments = recordsets_->PARCELAS;
-    instalments.FindFirst(QStringLiteral("PROPOSTA = ") + *number +
-                          (byBranch ? QStringLiteral(" AND FILIAL = ") + *branch : QString()));
+    instalments.FindFirst(QStringLiteral("PROPOSTA = ") + *number);
     if (instalments.NoMatch())
         return;
     instalments.Delete();
     const auto sameDocument = [&] {
         const Variant owner = instalments.field(QStringLiteral("PROPOSTA"));
-        if (owner.isNull() || owner.isEmpty() || rt::CDbl(owner) != double(values_.InstalmentDeleteLimit))
-            return false;
-        if (!byBranch)
-            return true;
-        const Variant rowBranch = instalments.field(QStringLiteral("FILIAL"));
-        return !rowBranch.isNull() && !rowBranch.isEmpty() && rt::CDbl(rowBranch) == branch->toDouble();
+        return !owner.isNull() && !owner.isEmpty() && rt::CDbl(owner) == double(values_.InstalmentDeleteLimit);
     };
     for (int deleted = 1; deleted < MaxInstalments; ++deleted) {
         instalments.MoveNext();

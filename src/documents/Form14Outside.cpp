@@ -56,12 +56,9 @@ void Form14::Command3D11_Click()
     }
     if (dlg::MsgBox(ArchiveQuestion, dlg::Buttons::YesNo, ArchiveTitle) != dlg::Answer::Yes)
         return;
-    // Without a number there is nothing to archive: no archive row is left begun.
-    if (!rt::Trim(ui->Text1->text()).isEmpty() && ArchiveDocument) {
-        recordsets_->DOCUMORTOS.AddNew();
-        ArchiveDocument();
-    }
-    ClearDocumentForm();
+    recordsets_->DOCUMORTOS.AddNew();
+    if (ArchiveDocument())
+        ClearDocumentForm();
 }
 
 void Form14::Command3D14_Click()
@@ -120,6 +117,7 @@ void Form14::settlementHandOver()
 // Any error ends it silently.
 void Form14::Command3D22_Click()
 {
+    postSaleDocument_.reset();
     try {
         ui->Frame3D15->setVisible(true);
         ui->Frame3D15->move(0, 0);
@@ -129,6 +127,7 @@ void Form14::Command3D22_Click()
         ui->MaskEdBox74->setText(QString());
         ui->MaskEdBox74->setMask(QStringLiteral("##/##/####"));
         const db::Recordset& documents = recordsets_->DOCUMENTOS;
+        postSaleDocument_ = rt::CLng(documents.field(QStringLiteral("PROPOSTA")));
         const Variant saleDate = documents.field(QStringLiteral("DTPOS"));
         if (!saleDate.isNull()) {
             ui->MaskEdBox74->setMask(QString());
