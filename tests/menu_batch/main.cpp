@@ -1,0 +1,3 @@
+#include "support/TestMain.h"
+
+VORNA_TEST_MAIN()
