@@ -1,6 +1,9 @@
 #include "common/DesktopLaunch.h"
 
+#include "common/AppFolder.h"
 #include "common/ProgramState.h"
+
+#include <QFileInfo>
 
 namespace vorna::launch {
 
@@ -93,5 +96,17 @@ void openWebMap(const QString& address, const QString& city, const QString& stat
 }
 
 void openFile(const QString& path) { run(desk::shellOpen(path, desk::MaximizedFocus)); }
+
+desk::Launch siblingProgramLaunch(const QString& fileName)
+{
+    return desk::commandLineStartingProgram(appFolder() + u'\\' + fileName, appFilePath(fileName), {},
+                                            desk::NormalFocus);
+}
+
+bool startSiblingProgram(const QString& fileName)
+{
+    const desk::Launch request = siblingProgramLaunch(fileName);
+    return QFileInfo(request.program).isFile() && desk::desktop().launch(request);
+}
 
 }  // namespace vorna::launch

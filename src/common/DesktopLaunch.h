@@ -58,4 +58,11 @@ void openWebMap(const QString& address, const QString& city, const QString& stat
 // The shell's "open" of a file (attachments), maximised.
 void openFile(const QString& path);
 
+// A sibling program of the executable's folder, started by its command line
+// (the folder, a backslash and the file name, no arguments) in a normal window with
+// the focus, without waiting for it. The one launch whose failure the caller
+// tells: false when the file is not there or does not start.
+desk::Launch siblingProgramLaunch(const QString& fileName);
+bool startSiblingProgram(const QString& fileName);
+
 }  // namespace vorna::launch

@@ -128,6 +128,10 @@ struct HandOver {
     // `CallerCode` 48; no window of this program reads them.
     int32_t ContactHistoryClientCode = 0;
     QString ContactHistoryClientName;
+
+    // Left for windows this system does not have; nothing reads it. The label
+    // routines that would open the label printing store 45.
+    Variant HandOverCode;
 };
 
 // Values of the document window kept program-wide.

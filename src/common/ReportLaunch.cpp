@@ -28,11 +28,11 @@ QString reportFailureText(const report::ReportFailure& failure)
     return headline + u'\n' + failure.message();
 }
 
-void installReportFailureBox()
+void showReportFailure(const report::ReportFailure& failure)
 {
-    report::setFailureHandler([](const report::ReportFailure& failure) {
-        dlg::MsgBox(reportFailureText(failure), dlg::Buttons::Ok, msg::TitleAttention);
-    });
+    dlg::MsgBox(reportFailureText(failure), dlg::Buttons::Ok, msg::TitleAttention);
 }
+
+void installReportFailureBox() { report::setFailureHandler(showReportFailure); }
 
 }  // namespace vorna

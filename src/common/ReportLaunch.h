@@ -29,5 +29,7 @@ report::ReportControl& borrowReportControl(ui::Window& owner, const char* contro
 // Start-up installs it once for every control.
 void installReportFailureBox();
 QString reportFailureText(const report::ReportFailure& failure);
+// That box, for a routine that ran with runTrappingFailure() and gives up.
+void showReportFailure(const report::ReportFailure& failure);
 
 }  // namespace vorna

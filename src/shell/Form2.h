@@ -1,4 +1,5 @@
 #pragma once
+#include "menu_batch/ClientTotals.h"
 #include "platform/controls/Window.h"
 #include "platform/database/Recordset.h"
 #include "ui_Form2.h"
@@ -19,6 +20,21 @@ public:
     Form2();
 
     // Mailing labels, client totals, the daily agenda, e-mail exports and launchers.
+    // Nothing calls them; each loads the window first, as any call would.
+    void FillLabelsByMailingStatus();
+    void PrepareLabelsByMailingStatus();
+    void PrepareLabelsByPersonType();
+    void PrepareLabelsBySex();
+    void FillLabelsFromActivePolicies();
+    void ClearLabelTable();
+    void ComputeClientPolicyTotals();
+    int32_t TotalsClientCode = 0;               // input of the totals
+    menu_batch::ClientPolicyTotals PolicyTotals;  // their six figures, shown nowhere
+    void RunDailyAgendaReports();
+    void ExportEmailListS();
+    void ExportEmailListP();
+    void OpenQuotationSpreadsheets();
+    void StartSiblingProgram();
 
     // Document expiry, mailing flags, client scoring and the production summary.
 
