@@ -1,13 +1,13 @@
 #include "menu_batch/ClientScoring.h"
 
 #include "common/ProgramState.h"
-#include "menu_batch/BatchWrites.h"
+#include "menu_batch/ClientWalk.h"
 #include "platform/database/CriteriaText.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/Runtime.h"
 
-namespace vorna::batch {
+namespace vorna::menu_batch {
 
 namespace {
 
@@ -132,11 +132,11 @@ void ScoreClients(MenuTables& t)
         for (int i = 0; i < 10; ++i)
             t.clients.setField(QStringLiteral("SCO%1").arg(i + 1), Variant(scores[size_t(i)]));
         t.clients.Update();
-        writes.afterWrite();
+        writes.rowWritten();
     };
     if (!walkClients(t, writes, openClaims, score))
         return;
     dlg::MsgBox(QStringLiteral("TAREFA ENCERRADA!"));
 }
 
-}  // namespace vorna::batch
+}  // namespace vorna::menu_batch

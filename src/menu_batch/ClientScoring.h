@@ -4,7 +4,7 @@
 #include <QDate>
 #include <array>
 
-namespace vorna::batch {
+namespace vorna::menu_batch {
 
 // What a client's documents add up to for its scores.
 struct ScoreCounts {
@@ -41,4 +41,4 @@ inline const QString ClaimsByClient = QStringLiteral("SINISTRO_CLIENTE");
 // Gives every client its ten profile scores, then "TAREFA ENCERRADA!".
 void ScoreClients(MenuTables& tables);
 
-}  // namespace vorna::batch
+}  // namespace vorna::menu_batch

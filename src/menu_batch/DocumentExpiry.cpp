@@ -1,12 +1,12 @@
 #include "menu_batch/DocumentExpiry.h"
 
 #include "common/MessageTexts.h"
-#include "menu_batch/BatchWrites.h"
+#include "menu_batch/ClientWalk.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/Runtime.h"
 
-namespace vorna::batch {
+namespace vorna::menu_batch {
 
 namespace {
 
@@ -58,16 +58,16 @@ void ExpireOldDocuments(const db::Database& database, db::Recordset& documents)
                 documents.Edit();
                 documents.setField(QStringLiteral("VIGENTE"), Variant("N"));
                 documents.Update();
-                writes.afterWrite();
+                writes.rowWritten();
             }
             documents.FindNext(Walk);
         }
-        writes.commit();
+        writes.finish();
     } catch (const EngineError& e) {
-        writes.keepWrittenRows();
+        writes.keepSaved();
         showRunFailure(e, document.isEmpty() ? QString()
                                              : QStringLiteral("DOCUMENTO: ") + document.toString());
     }
 }
 
-}  // namespace vorna::batch
+}  // namespace vorna::menu_batch

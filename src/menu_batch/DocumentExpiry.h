@@ -4,7 +4,7 @@
 
 #include <QDate>
 
-namespace vorna::batch {
+namespace vorna::menu_batch {
 
 // Documents in force whose term started more than this many days ago become
 // not renewed.
@@ -20,4 +20,4 @@ bool expiresToNotRenewed(const Variant& status, const Variant& termStart, const 
 // through the main menu's documents recordset.
 void ExpireOldDocuments(const db::Database& database, db::Recordset& documents);
 
-}  // namespace vorna::batch
+}  // namespace vorna::menu_batch

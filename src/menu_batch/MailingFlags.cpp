@@ -2,12 +2,12 @@
 
 #include "common/MessageTexts.h"
 #include "common/ProgramState.h"
-#include "menu_batch/BatchWrites.h"
+#include "menu_batch/ClientWalk.h"
 #include "platform/dialogs/Dialogs.h"
 
 #include <unordered_set>
 
-namespace vorna::batch {
+namespace vorna::menu_batch {
 
 namespace {
 
@@ -22,7 +22,7 @@ void addCode(MenuTables& t, BatchedWrites& writes, const Variant& code)
     t.labels.AddNew();
     t.labels.setField(QStringLiteral("CODIGO"), code);
     t.labels.Update();
-    writes.afterWrite();
+    writes.rowWritten();
 }
 
 // Step one: the code-0 row, then each client code of a policy in force once.
@@ -82,7 +82,7 @@ void SetClientMailingFlags(MenuTables& t)
     std::unordered_set<qint64> active;
     const auto list = [&] {
         listClientsWithPolicies(t, writes);
-        writes.commit();
+        writes.finish();
         active = listedCodes(t.labels);
     };
     const auto flag = [&](const Variant& client) {
@@ -93,11 +93,11 @@ void SetClientMailingFlags(MenuTables& t)
         t.clients.Edit();
         t.clients.setField(QStringLiteral("MALAS"), letter);
         t.clients.Update();
-        writes.afterWrite();
+        writes.rowWritten();
     };
     if (!walkClients(t, writes, list, flag))
         return;
     msg::notice(Done);
 }
 
-}  // namespace vorna::batch
+}  // namespace vorna::menu_batch

@@ -1,7 +1,7 @@
 #pragma once
 #include "menu_batch/MenuTables.h"
 
-namespace vorna::batch {
+namespace vorna::menu_batch {
 
 // Lists in the label table the clients holding a policy in force, then gives
 // every client its active flag: "A" when listed, "I" otherwise. Each client is
@@ -9,4 +9,4 @@ namespace vorna::batch {
 // client with a policy in force marked inactive.
 void SetClientMailingFlags(MenuTables& tables);
 
-}  // namespace vorna::batch
+}  // namespace vorna::menu_batch

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-namespace vorna::batch {
+namespace vorna::menu_batch {
 
 // What the main menu lends its batch routines: the main database, its three
 // recordsets (each left wherever a run ends) and the emptying of the label table.
@@ -18,4 +18,4 @@ struct MenuTables {
 // "CODIGO = 12": a find by a code read from a row, written as a whole number.
 QString codeCriteria(const QString& field, const Variant& code);
 
-}  // namespace vorna::batch
+}  // namespace vorna::menu_batch

@@ -1,11 +1,11 @@
 #include "menu_batch/ProductionSummary.h"
 
-#include "menu_batch/BatchWrites.h"
+#include "menu_batch/ClientWalk.h"
 #include "platform/runtime/EngineError.h"
 
 #include <limits>
 
-namespace vorna::batch {
+namespace vorna::menu_batch {
 
 void ClientProduction::add(const Variant& status, const Variant& premium, const Variant& commissionValue,
                            const Variant& passOnValue)
@@ -44,8 +44,8 @@ void BuildProductionSummary(MenuTables& t)
         t.labels.setField(QStringLiteral("PARCELAS"), t.clients.field(QStringLiteral("FILIAL")));
         t.labels.setField(QStringLiteral("CIA"), Variant::integer(sums.documents));
         t.labels.Update();
-        writes.afterWrite();
+        writes.rowWritten();
     });
 }
 
-}  // namespace vorna::batch
+}  // namespace vorna::menu_batch

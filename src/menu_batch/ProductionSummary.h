@@ -1,7 +1,7 @@
 #pragma once
 #include "menu_batch/MenuTables.h"
 
-namespace vorna::batch {
+namespace vorna::menu_batch {
 
 // One client's documents in force, summed.
 struct ClientProduction {
@@ -19,4 +19,4 @@ struct ClientProduction {
 // documents in force.
 void BuildProductionSummary(MenuTables& tables);
 
-}  // namespace vorna::batch
+}  // namespace vorna::menu_batch

@@ -37,6 +37,10 @@ public:
     void StartSiblingProgram();
 
     // Document expiry, mailing flags, client scoring and the production summary.
+    void ExpireOldDocuments();
+    void SetClientMailingFlags();
+    void ScoreClients();
+    void BuildProductionSummary();
 
     // The leftover menu items and the password panel.
 

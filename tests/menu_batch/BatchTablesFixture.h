@@ -18,12 +18,12 @@ protected:
     }
 
     // Opened when a routine runs, so they see the rows the test added.
-    batch::MenuTables tables()
+    menu_batch::MenuTables tables()
     {
         labels_ = mainDatabase().openRecordset(QStringLiteral("TMPETI"));
         clients_ = mainDatabase().openRecordset(QStringLiteral("CLIENTES"));
         documents_ = mainDatabase().openRecordset(QStringLiteral("DOCUMENTOS"));
-        return batch::MenuTables{mainDatabase(), labels_, clients_, documents_, [this] { ++clearings_; clear(); }};
+        return menu_batch::MenuTables{mainDatabase(), labels_, clients_, documents_, [this] { ++clearings_; clear(); }};
     }
 
     int addClient(const Fields& fields)

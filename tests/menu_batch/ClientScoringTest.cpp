@@ -4,7 +4,7 @@
 namespace vorna::test {
 namespace {
 
-using namespace batch;
+using namespace menu_batch;
 
 TEST(ClientScoreRules, EachBound)
 {

@@ -4,7 +4,7 @@
 namespace vorna::test {
 namespace {
 
-using batch::expiresToNotRenewed;
+using menu_batch::expiresToNotRenewed;
 
 const QString Warning = QStringLiteral(
     " Esta operação irá alterar o status de TODOS os documentos com mais de 396 dias de vencimento de VIGENTE "
@@ -66,7 +66,7 @@ TEST_F(DocumentExpiryTest, OldDocumentsInForceBecomeNotRenewedAfterTheWarningAnd
 
     dialogs.expectOk(Warning).expectYes(Question);
     auto t = tables();
-    batch::ExpireOldDocuments(t.database, t.documents);
+    menu_batch::ExpireOldDocuments(t.database, t.documents);
 
     EXPECT_EQ(dialogs.boxes.size(), 2u);
     EXPECT_EQ(dialogs.boxes[0].title, "ATENÇÃO");
@@ -85,7 +85,7 @@ TEST_F(DocumentExpiryTest, NoChangesNothing)
     const int old = document("V", QDate(2015, 1, 1), 931);
     dialogs.expectOk(Warning).expectNo(Question);
     auto t = tables();
-    batch::ExpireOldDocuments(t.database, t.documents);
+    menu_batch::ExpireOldDocuments(t.database, t.documents);
     EXPECT_EQ(documentField(old, "VIGENTE").toString(), "V");
 }
 
@@ -102,7 +102,7 @@ TEST_F(DocumentExpiryTest, ARefusedRowStopsTheRunAndKeepsTheRowsBefore)
 
     dialogs.expectOk(Warning).expectYes(Question).expectOk();
     auto t = tables();
-    batch::ExpireOldDocuments(t.database, t.documents);
+    menu_batch::ExpireOldDocuments(t.database, t.documents);
 
     ASSERT_EQ(dialogs.boxes.size(), 3u);
     EXPECT_TRUE(dialogs.boxes[2].text.contains(QStringLiteral("DOCUMENTO: %1").arg(numbers[300])))

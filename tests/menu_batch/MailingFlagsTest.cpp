@@ -31,7 +31,7 @@ TEST_F(MailingFlagsTest, ClientsWithAPolicyInForceAreActiveAndTheOthersInactive)
 
     dialogs.expectOk(TakesMinutes).expectOk(Done);
     auto t = tables();
-    batch::SetClientMailingFlags(t);
+    menu_batch::SetClientMailingFlags(t);
 
     EXPECT_EQ(dialogs.boxes[0].icon, dlg::Icon::Exclamation);
     EXPECT_EQ(dialogs.boxes[0].title, QString());
@@ -50,7 +50,7 @@ TEST_F(MailingFlagsTest, TheSecondLevelIsRefusedAndNothingChanges)
     addRow(QStringLiteral("TMPETI"), {{"CODIGO", 555}});
     dialogs.expectOk(QStringLiteral("DESCULPE, SUA SENHA NÃO PERMITE IMPRESSÃO DESTE RELATÓRIO"));
     auto t = tables();
-    batch::SetClientMailingFlags(t);
+    menu_batch::SetClientMailingFlags(t);
     EXPECT_EQ(dialogs.boxes.back().title, "ATENÇÃO!");
     EXPECT_EQ(clearings_, 0);
     EXPECT_EQ(flag(client), "A");
@@ -63,7 +63,7 @@ TEST_F(MailingFlagsTest, TheThirdLevelGoesOn)
     const int client = addClient({{"NOME", "A"}, {"MALAS", "A"}});
     dialogs.expectOk(TakesMinutes).expectOk(Done);
     auto t = tables();
-    batch::SetClientMailingFlags(t);
+    menu_batch::SetClientMailingFlags(t);
     EXPECT_EQ(flag(client), "I");
     EXPECT_EQ(labelCodes(), (std::vector<long>{0}));
 }
@@ -93,7 +93,7 @@ TEST_F(MailingFlagsTest, AFailureInTheMiddleLeavesNoActiveClientInactive)
 
     dialogs.expectOk(TakesMinutes).expectOk();
     auto t = tables();
-    batch::SetClientMailingFlags(t);
+    menu_batch::SetClientMailingFlags(t);
 
     ASSERT_EQ(dialogs.boxes.size(), 2u);
     EXPECT_TRUE(dialogs.boxes[1].text.contains(QStringLiteral("CLIENTE: %1").arg(clients[250])))

@@ -1,5 +1,7 @@
 #include "BatchTablesFixture.h"
+#include "common/WindowRefs.h"
 #include "menu_batch/ProductionSummary.h"
+#include "shell/Form2.h"
 
 namespace vorna::test {
 namespace {
@@ -45,7 +47,7 @@ TEST_F(ProductionSummaryTest, OneRowPerClientWithDocumentsInForce)
     document(outOfForce, "N", Variant::null());   // an empty amount out of force is passed over
 
     auto t = tables();
-    batch::BuildProductionSummary(t);
+    menu_batch::BuildProductionSummary(t);
 
     EXPECT_TRUE(dialogs.boxes.empty());
     EXPECT_EQ(clearings_, 1);
@@ -73,7 +75,7 @@ TEST_F(ProductionSummaryTest, AnEmptyAmountInForceStopsTheRunWithTheBoxAndKeepsT
     document(broken, "V", Variant::null());
     dialogs.expectOk();
     auto t = tables();
-    batch::BuildProductionSummary(t);
+    menu_batch::BuildProductionSummary(t);
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_TRUE(dialogs.boxes[0].text.contains(QStringLiteral("CLIENTE: %1").arg(broken)));
     const auto r = rows();
@@ -83,10 +85,32 @@ TEST_F(ProductionSummaryTest, AnEmptyAmountInForceStopsTheRunWithTheBoxAndKeepsT
 
 TEST(ClientProductionSums, TheCountStopsAtItsLimit)
 {
-    batch::ClientProduction p;
+    menu_batch::ClientProduction p;
     p.documents = 32767;
     EXPECT_THROW(p.add("V", 1.0, 1.0, 1.0), EngineError);
     EXPECT_NO_THROW(p.add("R", 1.0, 1.0, 1.0));
+}
+
+}  // namespace
+}  // namespace vorna::test
+
+namespace vorna::test {
+namespace {
+
+// Through the main menu: its own emptying of the label table and its recordsets.
+TEST_F(ProductionSummaryTest, TheMainMenuRunsItOnItsOwnTables)
+{
+    addRow(QStringLiteral("TMPETI"), {{"CODIGO", 555}, {"OK", "S"}});
+    const int client = addClient({{"NOME", "A"}, {"FILIAL", 1}});
+    document(client, "V", 3.0);
+    auto& menu = static_cast<shell::Form2&>(windows::Form2());
+    menu.BuildProductionSummary();
+    EXPECT_EQ(labelCodes(), (std::vector<long>{client}));
+
+    dialogs.expectOk().expectOk(QStringLiteral("TAREFA ENCERRADA!"));
+    menu.SetClientMailingFlags();
+    EXPECT_EQ(labelCodes(), (std::vector<long>{0, client}));
+    EXPECT_EQ(clientField(client, "MALAS").toString(), "A");
 }
 
 }  // namespace
