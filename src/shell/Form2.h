@@ -38,6 +38,10 @@ public:
     void StartSiblingProgram();
 
     // Document expiry, mailing flags, client scoring and the production summary.
+    void ExpireOldDocuments();
+    void SetClientMailingFlags();
+    void ScoreClients();
+    void BuildProductionSummary();
 
     // The leftover menu items and the password panel.
 #define VORNA_LEFTOVER_MEMBER(member, gate, code, target) \

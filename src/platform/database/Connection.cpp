@@ -286,8 +286,9 @@ std::shared_ptr<const TableInfo> Database::Connection::table(const QString& name
 
     QString stored;
     {
-        Statement s(*this, "SELECT name FROM sqlite_schema WHERE type = 'table' AND name = ?1 COLLATE NOCASE"
-                           " AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
+        // A view opens read-only; it names its row id in a column called rowid.
+        Statement s(*this, "SELECT name FROM sqlite_schema WHERE type IN ('table', 'view') AND name = ?1"
+                           " COLLATE NOCASE AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
         s.bind(1, SqlValue(name.toUtf8()));
         if (!s.step()) raise(err::TableNotFound, name);
         stored = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.get(), 0)));

@@ -174,6 +174,8 @@ std::optional<QString> literalPattern(const QString& pattern) {
     return out;
 }
 
+bool isWholeNumber(FieldType t) { return t == FieldType::Long || t == FieldType::Integer; }
+
 // What a value is compared as: the field's kind decides how a written value is
 // bound and whether letter case is ignored.
 enum class Kind { Text, Number, Date, YesNo, Any };
@@ -454,6 +456,24 @@ private:
                 if (const auto literal = literalPattern(pattern.value.toString())) {
                     Operand equal = pattern;
                     equal.value = Variant(*literal);
+                    if (negated) out_.sql += "NOT ";
+                    out_.sql += '(';
+                    emitComparison(value, "=", equal);
+                    out_.sql += ')';
+                    return;
+                }
+            }
+            // A whole number matches a pattern only through its text, so a pattern
+            // that is exactly a number's own text (no leading zeros or blanks)
+            // finds that number alone: an equality an index can serve.
+            if (!value.literal && value.kind == Kind::Number && value.field >= 0 &&
+                isWholeNumber(table_.fields[size_t(value.field)].type)) {
+                const QString text = pattern.value.toString();
+                bool ok = false;
+                const int number = text.toInt(&ok);
+                if (ok && QString::number(number) == text) {
+                    Operand equal = pattern;
+                    equal.value = Variant(number);
                     if (negated) out_.sql += "NOT ";
                     out_.sql += '(';
                     emitComparison(value, "=", equal);

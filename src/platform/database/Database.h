@@ -21,7 +21,9 @@ public:
     static Database open(const QString& path);
 
     bool isOpen() const { return bool(conn_); }
-    // An updatable dynaset over every row of the table (any letter case).
+    // An updatable dynaset over every row of the table (any letter case). A view
+    // opens the same way, read-only; it gives each row's identity in a column
+    // named rowid.
     // Throws EngineError 3078 for an unknown table.
     Recordset openRecordset(const QString& table) const;
 

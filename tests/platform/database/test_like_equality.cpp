@@ -125,8 +125,30 @@ TEST_F(LikeEqualityTest, TheTrimmedPolicyIndexServesTheFind) {
     EXPECT_TRUE(plan(QStringLiteral("TRIM(APOLICE) LIKE ") + quoted(likeLiteral("D'AVILA*1")))
                     .contains("SINISTRO_APOLICE_TRIMMED"));
     EXPECT_TRUE(plan(QStringLiteral("TRIM(APOLICE) = 'AP-001'")).contains("SINISTRO_APOLICE_TRIMMED"));
+    // A number's own text is found by the key.
+    EXPECT_TRUE(plan(QStringLiteral("PROCESSO LIKE '12'")).contains("INTEGER PRIMARY KEY"));
     // A real wildcard cannot use it.
     EXPECT_FALSE(plan(QStringLiteral("TRIM(APOLICE) LIKE 'AP*'")).contains("SINISTRO_APOLICE_TRIMMED"));
+}
+
+// A whole number matches a pattern through its text: a pattern that is exactly
+// that text finds it as an equality, any other keeps the pattern's meaning.
+TEST_F(LikeEqualityTest, WholeNumberPatternsFindTheNumberTheirTextIs) {
+    struct Case {
+        const char* criteria;
+        std::vector<int> processes;
+    };
+    const Case cases[] = {
+        {"PROCESSO LIKE '12'", {12}},
+        {"PROCESSO LIKE '012'", {}},
+        {"PROCESSO LIKE ' 12'", {}},
+        {"PROCESSO LIKE '1[2]'", {12}},
+        {"PROCESSO LIKE '1*'", {1, 10, 11, 12, 13, 14, 15, 16}},
+        {"NOT PROCESSO LIKE '12'", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16}},
+        {"PROCESSO LIKE 12", {12}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(found(QString::fromUtf8(c.criteria)), c.processes) << c.criteria;
 }
 
 }  // namespace

@@ -73,6 +73,30 @@ TEST_F(RecordsetTest, TablesAndFieldsAreNamedInAnyLetterCase) {
     EXPECT_EQ(rs.fieldNames().first(), "CODIGO");
 }
 
+// A view names its row id in a column called rowid; it is read and searched like
+// a table and refuses writes.
+TEST_F(RecordsetTest, AViewOpensForReadingAndFinding) {
+    Other other(path_);
+    other.exec("CREATE VIEW NOMES AS SELECT 10 * CODIGO AS rowid, CODIGO AS CLIENTE, NOME FROM CLIENTES"
+               " WHERE CODIGO > 1");
+    Recordset rs = db_.openRecordset("nomes");
+    EXPECT_EQ(walk(rs, "CLIENTE"), (std::vector<int>{2, 3, 4}));
+    EXPECT_EQ(rs.RecordCount(), 3);
+    rs.FindFirst(QStringLiteral("CLIENTE LIKE '3'"));
+    ASSERT_FALSE(rs.NoMatch());
+    EXPECT_EQ(rs.field("NOME").toString(), "CARLA");
+    rs.FindFirst(QStringLiteral("CLIENTE LIKE '1'"));
+    EXPECT_TRUE(rs.NoMatch());
+    rs.MoveFirst();
+    EXPECT_NE(errorOf([&] {
+                  rs.Edit();
+                  rs.setField("NOME", Variant("X"));
+                  rs.Update();
+              }),
+              0);
+    EXPECT_EQ(other.text("SELECT NOME FROM CLIENTES WHERE CODIGO = 2"), "BETO");
+}
+
 TEST_F(RecordsetTest, AnEmptyTableHasNoCurrentRow) {
     Recordset rs = db_.openRecordset("VAZIA");
     EXPECT_TRUE(rs.BOF());
