@@ -128,6 +128,15 @@ struct HandOver {
     // `CallerCode` 48; no window of this program reads them.
     int32_t ContactHistoryClientCode = 0;
     QString ContactHistoryClientName;
+
+    // The document an insured-item window would take over from the document
+    // window's "Finaliza Gravação"; no window of this program reads them.
+    // Kind "1": the items of the document in PassedRecordCode; "2": of the
+    // endorsement in HandOverDocumentNumber, of the policy in PassedRecordCode.
+    QString HandOverDocumentKind;
+    Variant HandOverDocumentNumber;
+    QString HandOverLineName;
+    Variant HandOverCode;  // the line of business, for the life-and-health lines
 };
 
 // Values of the document window kept program-wide.
