@@ -80,6 +80,7 @@ void Form14::Command3D17_Click()
     ProgramState& program = vorna::state();
     instalments::InstalmentValues& values = values_.Instalments;
     bool newDocument = false;
+    Variant number;  // PROPOSTA of the document the header save just added
     try {
         for (int k = 1; k <= 12; ++k)
             zeroWhenEmpty(panel::valueBox(this, k));
@@ -106,10 +107,12 @@ void Form14::Command3D17_Click()
 
         if (values_.SaveMode == 1) {
             newDocument = true;
+            // Read first: a failure here leaves no row written.
+            number = recordsets_->DOCUMENTOS.field(QStringLiteral("PROPOSTA"));
+            const long long shown = rt::CLng(number);
             program.document.OperationMarker = Variant(QStringLiteral("1"));
             InsertDocumentInstalments();
-            msg::newRecordNumber(DocumentAdded, rt::CLng(recordsets_->DOCUMENTOS.field(QStringLiteral("PROPOSTA"))),
-                                 msg::TitleNewClient);
+            msg::newRecordNumber(DocumentAdded, shown, msg::TitleNewClient);
         } else if (values_.SaveMode == 3) {
             WriteNewInstalments();
         } else if (!program.session.hasRight(Right::ACD) || !program.session.right(Right::OCU).isString() ||
@@ -137,13 +140,6 @@ void Form14::Command3D17_Click()
         return;
     }
     if (newDocument) {
-        Variant number;
-        try {
-            number = recordsets_->DOCUMENTOS.field(QStringLiteral("PROPOSTA"));
-        } catch (const EngineError&) {
-            ClearDocumentForm();
-            return;
-        }
         Variant& marker = program.document.OperationMarker;
         const bool policyNumber = !rt::Trim(ui->Text2->text()).isEmpty();
         const QString type = ui->Combo2->Text();
