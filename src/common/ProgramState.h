@@ -129,8 +129,14 @@ struct HandOver {
     int32_t ContactHistoryClientCode = 0;
     QString ContactHistoryClientName;
 
-    // Left for windows this system does not have; nothing reads it. The label
-    // routines that would open the label printing store 45.
+    // The document an insured-item window would take over from the document
+    // window's "Finaliza Gravação"; no window of this program reads them.
+    // Kind "1": the items of the document in PassedRecordCode; "2": of the
+    // endorsement in HandOverDocumentNumber, of the policy in PassedRecordCode.
+    QString HandOverDocumentKind;
+    Variant HandOverDocumentNumber;
+    QString HandOverLineName;
+    // The line of business from "Finaliza Gravação"; 45 from the label routines.
     Variant HandOverCode;
 };
 

@@ -71,6 +71,8 @@ struct DocumentWindowState {
     // 1 when the "Repasse Antecipado" date box MaskEdBox59 holds a date after a
     // show, else 0; set afresh by each show.
     int32_t AdvancePassOnFlag = 0;
+    // The instalment working values the recalculation and the writers share.
+    instalments::InstalmentValues Instalments;
 
     // Producer codes as the code boxes of slots 1 to 4 held them when last
     // entered with a code (index 0 is slot 1), unset when none was; slot 5's as
@@ -78,9 +80,6 @@ struct DocumentWindowState {
     // remembered on one document never waives the password on another.
     std::array<std::optional<QString>, 4> PreviousProducerCode{};
     int32_t PreviousProducerCode5 = 0;
-
-    // What the instalment recalculation leaves for the instalment writers.
-    instalments::InstalmentValues Instalments;
 };
 
 }  // namespace vorna::documents

@@ -249,6 +249,28 @@ private:
     std::optional<int32_t> postSaleDocument_;
     // The status list was changed by hand since the document was shown.
     bool statusPickedSinceShow_ = false;
+
+    // The instalment panel's "Finaliza Gravação" and the writers of a
+    // document's twelve PARCELAS rows (Form14InstalmentPanel.cpp,
+    // Form14InstalmentWriters.cpp). Each writer stores all its rows or none.
+public:
+    void Command3D17_Click();  // "Finaliza Gravação"
+    void Command3D17_MouseMove();
+    void Frame3D16_MouseMove();
+    void ZeroEmptyCommissionColumn();
+    void ZeroEmptyRepasseColumn();
+    void InsertDocumentInstalments();
+    void WriteNewInstalments();
+    void PrepareInstalmentArrays();
+    void RewriteStoredInstalments();
+    void UpdateInstalmentsSameCount();
+
+private:
+    void writeNewSchedule(bool fixedRules);
+    // PROPOSTA in Text1; any text but a whole number raises 13.
+    int32_t documentNumber() const;
+    void finishStoredDocument();
+    void openItemWindow(bool newDocument);
 };
 
 }  // namespace vorna::documents

@@ -18,6 +18,7 @@ void Form14::ClearDocumentForm()
     values_.CoinsurerCodes = {};
     ui->Text23->setText(QStringLiteral("1"));
     values_.LoadedInstalmentCount = 0;
+    values_.Instalments.SameCountFlag = 0;
     // A quotation imported for one document never gives a later one its client.
     values_.ImportedProspect = {};
     values_.PreviousProducerCode = {};

@@ -35,7 +35,7 @@ void Form14::connectSearchesAndToolbar()
         {ui->Command3D11, &Form14::Command3D11_Click}, {ui->Command3D14, &Form14::Command3D14_Click},
         {ui->Command3D15, &Form14::Command3D15_Click}, {ui->Command3D20, &Form14::Command3D20_Click},
         {ui->Command3D22, &Form14::Command3D22_Click}, {ui->Command3D24, &Form14::Command3D24_Click},
-        {ui->Command3, &Form14::Command3_Click},
+        {ui->Command3, &Form14::Command3_Click},       {ui->Command3D17, &Form14::Command3D17_Click},
     };
     for (const auto& [button, handler] : clicks)
         ui::on(button).Click(this, handler);
@@ -87,7 +87,7 @@ void Form14::configureHoverCaptions()
              ui->Command3D2, ui->Command3D1, ui->Command3D13, ui->Command3D15, ui->Command3D14, ui->Command3D22,
              ui->Command3D24, ui->Command3D20, ui->Command3D16, ui->Command3D28, ui->Command3D11})
         captions->keeps(button, {ui->Label79, ui->Label39});
-    captions->keepsOthers(ui->Command6);
+    captions->keepsOthers(ui->Command6).keepsOthers(ui->Command3D17);
     captions->hideOn(ui->Frame3D8, ui->Label79).hideOn(ui->Frame3D16, ui->Label39);
 }
 
