@@ -17,7 +17,7 @@ std::set<QString> tablesIndexedInTheEngineCollation(const QString& file)
     sqlite3* db = nullptr;
     sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(db, "SELECT DISTINCT tbl_name FROM sqlite_schema WHERE sql LIKE '%VORNA_NOCASE%'", -1, &s,
+    sqlite3_prepare_v2(db, "SELECT DISTINCT tbl_name FROM sqlite_schema WHERE type <> 'view' AND sql LIKE '%VORNA_NOCASE%'", -1, &s,
                        nullptr);
     std::set<QString> tables;
     while (sqlite3_step(s) == SQLITE_ROW)
